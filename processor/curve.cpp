@@ -95,9 +95,9 @@ void computeCurve(double* curve, const ControlPoint* points, int pointCount, int
       curve[i] = last.type;
       continue;
     }
-    // The move to the next segment compares in single precision, as the curve has
-    // always done, so a bin within rounding of a point may still use the segment on
-    // the other side; both agree there to far below audibility. The move stops at the
+    // The move to the next segment compares in single precision, which is part of
+    // the curve's definition: a bin within rounding of a point may still use the
+    // segment on the other side; both agree there to far below audibility. The move stops at the
     // last segment (rounding may carry a bin just short of the last point past it),
     // and passes over segments narrower than a bin, which would otherwise be
     // evaluated beyond their ends and overshoot.
