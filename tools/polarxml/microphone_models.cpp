@@ -58,15 +58,16 @@ constexpr PolarValues kOmniHigh = {1.000, 0.912, 0.684, 0.519, 0.436, 0.409, 0.4
 constexpr PolarValues kEightOneLow = {1.000, 0.870, 0.500, 0.000, -0.500, -0.870, -1.000};
 constexpr PolarValues kEightOneHigh = {1.000, 0.860, 0.440, 0.000, -0.440, -0.860, -1.000};
 
-// The second figure-eight model is a cardioid at low and mid frequencies and opens a
-// small rear lobe at 10 kHz.
+// The second figure-eight model is a cardioid at low and mid frequencies; at 10 kHz
+// its null moves forward to about 150 degrees and some sound from the rear comes back.
 constexpr PolarValues kEightTwoLow = {1.000, 0.933, 0.750, 0.500, 0.250, 0.067, 0.000};
 constexpr PolarValues kEightTwoHigh = {1.000, 0.930, 0.735, 0.531, 0.322, 0.160, 0.200};
 
 // Diffuse-field level of both omni models relative to their free-field response:
-// level above 1 kHz as the pattern narrows.
+// flat in the bass, falling above 1 kHz as the pattern narrows.
 const std::vector<double> kOmniDiffuse = {0.000, 0.037, 0.002, -5.199, -8.700};
-// A figure-eight or cardioid picks up a third of the diffuse-field energy of an omni.
+// A figure-eight or a cardioid picks up about a third of the diffuse-field energy
+// of an omni (-4.77 dB).
 constexpr double kEightDiffuse = -4.800;
 
 ModelledMicrophone microphone(std::string name, const PolarValues& low, const PolarValues& high,
