@@ -34,7 +34,8 @@ function(lobeshift_embed_resources target)
   string(APPEND body "\nextern \"C\" const platform::ResourceEntry lobeshiftResourceTable[] = {\n${table}  {nullptr, nullptr, nullptr, nullptr}\n};\n"
                      "extern \"C\" const std::size_t lobeshiftResourceCount = ${count};\n")
   file(CONFIGURE OUTPUT "${source}" CONTENT "${body}" @ONLY)
-  add_library(${target} STATIC "${source}")
+  # An object library: its table is linked in whole, wherever it stands on the link line.
+  add_library(${target} OBJECT "${source}")
   set_source_files_properties("${source}" PROPERTIES OBJECT_DEPENDS "${depends}")
   target_link_libraries(${target} PUBLIC lobeshift_platform)
 endfunction()

@@ -1,0 +1,313 @@
+#include "processor/directivity_engine.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "controller/parameter_table.h"
+#include "micdata/microphone_data.h"
+#include "platform/diagnostics.h"
+#include "processor/fft.h"
+
+namespace {
+
+constexpr double kOutputScale = 1.0 / 4096.0;  // undoes the inverse transform's gain
+
+std::unique_ptr<double[]> zeroedBuffer(int length) { return std::unique_ptr<double[]>(new double[length]()); }
+
+// Keeps the largest magnitude, the way the meters read a sample: NaN never wins.
+inline void raisePeak(float& peak, float sample) {
+  if (sample > peak) {
+    peak = sample;
+  } else if (-sample > peak) {
+    peak = -sample;
+  }
+}
+
+inline void mergePeak(std::atomic<float>& peak, float blockPeak) {
+  float current = peak.load(std::memory_order_relaxed);
+  while (blockPeak > current && !peak.compare_exchange_weak(current, blockPeak, std::memory_order_relaxed)) {
+  }
+}
+
+constexpr ParameterId kTypeIds[3] = {kLowType, kMidType, kHighType};
+constexpr ParameterId kFrequencyIds[3] = {kLowFrequency, kMidFrequency, kHighFrequency};
+
+}  // namespace
+
+PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
+    : microphoneData_(acquireMicrophoneData()),
+      sampleRate_(sampleRate),
+      outputRing_(kRingCapacity),
+      omniRing_(kRingCapacity),
+      eightRing_(kRingCapacity),
+      omniFrame_(zeroedBuffer(kFrameLength)),
+      eightFrame_(zeroedBuffer(kFrameLength)),
+      omniSpectrum_(zeroedBuffer(kFrameLength)),
+      eightSpectrum_(zeroedBuffer(kFrameLength)),
+      outputFrame_(zeroedBuffer(kFrameLength)),
+      curve_(zeroedBuffer(kCurveLength)),
+      window_(zeroedBuffer(kHop)) {
+  // Rising half of the analysis window. Its mirror is the falling half, and the two
+  // halves of overlapping frames sum to exactly one, so overlap-add at hop 4096
+  // needs no synthesis window.
+  for (int i = 0; i < kHop; ++i) window_[i] = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / 8190.0);
+
+  // The control points start at their defaults, so the first curve is computed from
+  // three valid points; applying the defaults below then finds nothing to change
+  // but computes that curve.
+  for (int point = 0; point < 3; ++point) {
+    frequencies_[point] = static_cast<float>(parameterDefault(kFrequencyIds[point]));
+    controlPoints_[point] = {binOf(frequencies_[point]), static_cast<float>(parameterDefault(kTypeIds[point]))};
+  }
+  curveDirty_ = true;
+  for (std::uint32_t id = 0; id < kLocalParameterCount; ++id) {
+    updateParameter(id, static_cast<float>(parameterDefault(id)));
+  }
+}
+
+PlugIn_DirectivityEngine::~PlugIn_DirectivityEngine() { releaseMicrophoneData(microphoneData_); }
+
+double PlugIn_DirectivityEngine::binOf(double frequency) const { return frequency / sampleRate_ * kFrameLength; }
+
+void PlugIn_DirectivityEngine::updateParameter(std::uint32_t id, float value) {
+  diag::write("Processor: update parameter: %d \t value: %f\n", static_cast<int>(id), static_cast<double>(value));
+  switch (id) {
+    case kLowType:
+    case kMidType:
+    case kHighType:
+      setControlPointType(static_cast<int>(id / 2), value);
+      break;
+    case kLowFrequency:
+    case kMidFrequency:
+    case kHighFrequency:
+      setControlPointFrequency(static_cast<int>(id / 2), value);
+      break;
+    case kMicOmniType:
+      omniType_ = parameterInteger(value);
+      break;
+    case kMicEightType:
+      if (value != static_cast<float>(eightType_)) {
+        eightType_ = parameterInteger(value);
+        proximityState_.filterInput = 0.0;
+        proximityState_.filterOutput = 0.0;
+        chooseProximityFilter();
+      }
+      break;
+    case kSoloState:
+      setSoloState(parameterInteger(value));
+      break;
+    case kProximityCompensation:
+      proximityOn_ = value == 1.0f;
+      if (proximityOn_) chooseProximityFilter();
+      break;
+    case kMicLOmniGain:
+      omniGain_ = static_cast<float>(std::pow(10.0, value / 20.0));
+      break;
+    case kMicLEightGain:
+      eightGain_ = static_cast<float>(std::pow(10.0, value / 20.0));
+      break;
+    default:
+      diag::write("trying to update parameter %d, which is not defined\n", static_cast<int>(id));
+      break;
+  }
+  recomputeCurveIfDirty();
+}
+
+float PlugIn_DirectivityEngine::getParameter(std::uint32_t id) const {
+  switch (id) {
+    case kLowType:
+    case kMidType:
+    case kHighType:
+      return static_cast<float>(controlPoints_[id / 2].type);
+    case kLowFrequency:
+    case kMidFrequency:
+    case kHighFrequency:
+      return static_cast<float>(frequencies_[id / 2]);
+    case kMicOmniType:
+      return static_cast<float>(omniType_);
+    case kMicEightType:
+      return static_cast<float>(eightType_);
+    case kSoloState:
+      return 0.0f;  // a solo is a listening aid, never part of the stored setting
+    case kProximityCompensation:
+      return proximityOn_ ? 1.0f : 0.0f;
+    case kMicLOmniGain:
+      return static_cast<float>(20.0 * std::log10(omniGain_));
+    case kMicLEightGain:
+      return static_cast<float>(20.0 * std::log10(eightGain_));
+    default:
+      diag::write("trying to get parameter %d, which is not defined\n", static_cast<int>(id));
+      return 0.0f;
+  }
+}
+
+void PlugIn_DirectivityEngine::setControlPointType(int point, double type) {
+  if (type == controlPoints_[point].type) return;
+  controlPoints_[point].type = type;
+  curveDirty_ = true;
+}
+
+void PlugIn_DirectivityEngine::setControlPointFrequency(int point, double frequency) {
+  if (frequency == frequencies_[point]) return;
+  frequencies_[point] = frequency;
+  const double position = binOf(frequency);
+  if (position == controlPoints_[point].position) return;
+  controlPoints_[point].position = position;
+  curveDirty_ = true;
+}
+
+void PlugIn_DirectivityEngine::recomputeCurveIfDirty() {
+  if (!curveDirty_) return;
+  computeCurve(curve_.get(), controlPoints_, 3, kCurveLength);
+  curveDirty_ = false;
+}
+
+void PlugIn_DirectivityEngine::setSoloState(std::int32_t state) {
+  // Value:            0      1      2      3      4      5      6
+  static constexpr SoloFlags kSoloTable[7] = {
+      {false, false, false, false},  // weighted mix
+      {true, false, false, false},   // omni alone, not weighted
+      {true, true, false, false},    // half the sum of both, not weighted
+      {false, true, false, false},   // figure-eight alone, not weighted
+      {false, false, true, false},   // weighted omni part alone
+      {false, false, true, true},    // weighted mix
+      {false, false, false, true},   // weighted figure-eight part alone
+  };
+  if (state < 0 || state > 6) return;  // anything else keeps the solo in force
+  solo_ = kSoloTable[state];
+}
+
+void PlugIn_DirectivityEngine::chooseProximityFilter() {
+  if (microphoneData_ == nullptr) return;
+  const MicrophoneRecord* microphone = microphoneData_->getMicrophone(kMicEightType, eightType_);
+  if (microphone == nullptr || microphone->name.empty()) return;
+  proximityFilter_ = proximityFilterForModel(microphone->name);
+  refreshProximityPole();
+}
+
+void PlugIn_DirectivityEngine::refreshProximityPole() {
+  const ProximityShelf* shelf = proximityShelfOf(proximityFilter_);
+  proximityState_.pole = shelf ? proximityPole(*shelf, sampleRate_) : 0.0;
+}
+
+void PlugIn_DirectivityEngine::setSampleRate(double rate) {
+  if (!(rate > 0.0) || rate == sampleRate_) return;
+  sampleRate_ = rate;
+  for (int point = 0; point < 3; ++point) {
+    const double position = binOf(frequencies_[point]);
+    if (position != controlPoints_[point].position) {
+      controlPoints_[point].position = position;
+      curveDirty_ = true;
+    }
+  }
+  recomputeCurveIfDirty();
+  refreshProximityPole();
+}
+
+void PlugIn_DirectivityEngine::reset() {
+  outputRing_.clear();
+  omniRing_.clear();
+  eightRing_.clear();
+  proximityState_.filterInput = 0.0;
+  proximityState_.filterOutput = 0.0;
+}
+
+void PlugIn_DirectivityEngine::takePeaks(std::uint32_t kind, float out[2]) {
+  if (kind != kLevelTag) return;
+  out[0] = omniPeak_.exchange(0.0f, std::memory_order_relaxed);
+  out[1] = eightPeak_.exchange(0.0f, std::memory_order_relaxed);
+}
+
+void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int32_t inputCount,
+                                            float* const* outputs, std::int32_t outputCount,
+                                            std::int32_t sampleCount) {
+  if (inputCount != 2 * outputCount || outputCount < 1 || sampleCount <= 0) return;
+  const float* omni = inputs[0];
+  const float* eight = inputs[1];
+  float* output = outputs[0];
+  const bool filtering = proximityOn_ && proximityFilter_ != nullptr;
+  float blockOmniPeak = 0.0f;
+  float blockEightPeak = 0.0f;
+
+  for (std::int32_t k = 0; k < sampleCount; ++k) {
+    const float o = omniGain_ * omni[k];
+    raisePeak(blockOmniPeak, o);
+    const float e = filtering ? static_cast<float>(proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_)
+                              : eightGain_ * eight[k];
+    raisePeak(blockEightPeak, e);
+    omniRing_.push(o);
+    eightRing_.push(e);
+    // Taken before a frame that completes at this sample adds its output.
+    output[k] = outputRing_.size() >= 1 ? outputRing_.pop() : 0.0f;
+    if (omniRing_.size() >= kFrameLength) processFrame();
+  }
+
+  mergePeak(omniPeak_, blockOmniPeak);
+  mergePeak(eightPeak_, blockEightPeak);
+}
+
+void PlugIn_DirectivityEngine::processFrame() {
+  double* omniFrame = omniFrame_.get();
+  double* eightFrame = eightFrame_.get();
+  for (int j = 0; j < kFrameLength; ++j) {
+    omniFrame[j] = omniRing_.peek(j);
+    eightFrame[j] = eightRing_.peek(j);
+  }
+  omniRing_.discard(kHop);
+  eightRing_.discard(kHop);
+
+  for (int j = 0; j < kHop; ++j) {
+    const double w = window_[j];
+    omniFrame[j] *= w;
+    omniFrame[kFrameLength - 1 - j] *= w;
+    eightFrame[j] *= w;
+    eightFrame[kFrameLength - 1 - j] *= w;
+  }
+
+  if (solo_.omniPre || solo_.eightPre) {
+    // Before the weighting: the windowed capsule signals, in the time domain.
+    for (int j = 0; j < kFrameLength; ++j) {
+      double value;
+      if (solo_.omniPre && solo_.eightPre) {
+        value = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
+      } else if (solo_.omniPre) {
+        value = omniFrame[j];
+      } else {
+        value = eightFrame[j];
+      }
+      outputRing_.pushAdd(static_cast<float>(value));
+    }
+  } else {
+    realFFTForward(omniFrame, omniSpectrum_.get());
+    realFFTForward(eightFrame, eightSpectrum_.get());
+    weightSpectra();
+    realFFTInverse(omniSpectrum_.get(), outputFrame_.get());
+    const double* result = outputFrame_.get();
+    for (int j = 0; j < kFrameLength; ++j) outputRing_.pushAdd(static_cast<float>(result[j] * kOutputScale));
+  }
+  // Only the first half is complete; the second half waits beyond the write
+  // position for the next frame to add onto it.
+  outputRing_.unwrite(kHop);
+}
+
+void PlugIn_DirectivityEngine::weightSpectra() {
+  double* omni = omniSpectrum_.get();
+  double* eight = eightSpectrum_.get();
+  const double* w = curve_.get();
+  omni[0] *= w[0];
+  eight[0] *= 1.0 - w[0];
+  omni[1] *= w[kCurveLength - 1];  // Nyquist shares the last bin's weight
+  eight[1] *= 1.0 - w[kCurveLength - 1];
+  for (int k = 1; k < kCurveLength; ++k) {
+    omni[2 * k] *= w[k];
+    omni[2 * k + 1] *= w[k];
+    eight[2 * k] *= 1.0 - w[k];
+    eight[2 * k + 1] *= 1.0 - w[k];
+  }
+
+  if (solo_.omniPost == solo_.eightPost) {
+    for (int i = 0; i < kFrameLength; ++i) omni[i] += eight[i];
+  } else if (solo_.eightPost) {
+    for (int i = 0; i < kFrameLength; ++i) omni[i] = eight[i];
+  }
+}

@@ -1,0 +1,114 @@
+#pragma once
+// One microphone pair's directivity: gains, proximity compensation and metering of
+// the omni and figure-eight capsules, then a frequency-domain mix
+// w * omni + (1 - w) * figure-eight with the per-bin weight w of the directivity
+// curve. Frames of 8192 samples at a hop of 4096; the output is 8192 samples late.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "processor/curve.h"
+#include "processor/proximity_filter.h"
+#include "processor/ring_buffer.h"
+
+class MicrophoneData;
+
+// Solo states: which capsule is heard, before (time domain) or after the weighting.
+struct SoloFlags {
+  bool omniPre = false;
+  bool eightPre = false;
+  bool omniPost = false;
+  bool eightPost = false;
+};
+
+class PlugIn_DirectivityEngine {
+ public:
+  static constexpr int kFrameLength = 8192;
+  static constexpr int kHop = 4096;
+  static constexpr int kCurveLength = 4096;
+  static constexpr int kRingCapacity = 12288;
+  static constexpr int kLatency = 8192;
+  // Engine-local parameter IDs: 0 to 11, the gains of either pair as 10 and 11.
+  static constexpr std::uint32_t kLocalParameterCount = 12;
+  // The kind of peak values the level timer asks for.
+  static constexpr std::uint32_t kLevelTag = 65536;
+
+  explicit PlugIn_DirectivityEngine(double sampleRate);
+  ~PlugIn_DirectivityEngine();
+  PlugIn_DirectivityEngine(const PlugIn_DirectivityEngine&) = delete;
+  PlugIn_DirectivityEngine& operator=(const PlugIn_DirectivityEngine&) = delete;
+
+  // Applies a plain value by engine-local ID. Real-time safe.
+  void updateParameter(std::uint32_t id, float value);
+  // The plain value of an engine-local ID; frequencies in Hz as they were set.
+  float getParameter(std::uint32_t id) const;
+
+  // inputs: omni and figure-eight channels; outputs: one channel. A call whose input
+  // channel count is not twice the output's is skipped. Real-time safe.
+  void processBlock(const float* const* inputs, std::int32_t inputCount, float* const* outputs,
+                    std::int32_t outputCount, std::int32_t sampleCount);
+
+  // Empties the audio buffers and the filter state; parameters, curve, peaks and solo stay.
+  void reset();
+  // Stores the rate; when it really changes, the control points keep their
+  // frequencies in Hz and move to the bins those frequencies have at the new rate.
+  // Only while processing is stopped.
+  void setSampleRate(double rate);
+  double getSampleRate() const { return sampleRate_; }
+  std::int32_t getLatency() const { return kLatency; }
+
+  // For kind kLevelTag: out[0] = omni peak, out[1] = figure-eight peak since the last
+  // call, and both start again from 0. Safe against a concurrent processBlock: a peak
+  // is reported at least once. Other kinds do nothing.
+  void takePeaks(std::uint32_t kind, float out[2]);
+
+  // The per-bin omni weight in force.
+  const double* curve() const { return curve_.get(); }
+  const SoloFlags& soloFlags() const { return solo_; }
+  ProximityFilter proximityFilter() const { return proximityFilter_; }
+  ProximityFilterState& proximityState() { return proximityState_; }
+
+ private:
+  void setControlPointType(int point, double type);
+  void setControlPointFrequency(int point, double frequency);
+  double binOf(double frequency) const;
+  void recomputeCurveIfDirty();
+  void chooseProximityFilter();
+  void refreshProximityPole();
+  void setSoloState(std::int32_t state);
+  void processFrame();
+  void weightSpectra();
+
+  MicrophoneData* microphoneData_ = nullptr;
+  double sampleRate_;
+
+  ProximityFilter proximityFilter_ = nullptr;
+  ProximityFilterState proximityState_;
+  bool proximityOn_ = false;
+
+  float omniGain_ = 0.0f;
+  float eightGain_ = 0.0f;
+  std::int32_t omniType_ = 0;
+  std::int32_t eightType_ = 0;
+  SoloFlags solo_;
+
+  Ringbuffer outputRing_;
+  Ringbuffer omniRing_;
+  Ringbuffer eightRing_;
+
+  std::unique_ptr<double[]> omniFrame_;
+  std::unique_ptr<double[]> eightFrame_;
+  std::unique_ptr<double[]> omniSpectrum_;
+  std::unique_ptr<double[]> eightSpectrum_;
+  std::unique_ptr<double[]> outputFrame_;
+  std::unique_ptr<double[]> curve_;
+  std::unique_ptr<double[]> window_;
+
+  ControlPoint controlPoints_[3];
+  double frequencies_[3];  // Hz, as set; the positions follow from them and the rate
+  bool curveDirty_ = false;
+
+  std::atomic<float> omniPeak_{0.0f};
+  std::atomic<float> eightPeak_{0.0f};
+};
