@@ -1,0 +1,34 @@
+#pragma once
+// The host context handed to plug-in objects in initialize(): the SDK's example host
+// application (name, message and attribute-list creation, interface support), which
+// also offers the host's run loop through queryInterface, as Linux hosts do.
+//
+// Like the SDK's HostApplication it does not count references: the owner keeps it
+// alive for as long as any plug-in object that was initialised with it.
+
+#include <string>
+
+#include "host/run_loop.h"
+#include "public.sdk/source/vst/hosting/hostclasses.h"
+
+namespace host {
+
+class HostContext : public Steinberg::Vst::HostApplication {
+ public:
+  explicit HostContext(std::u16string name = u"Lobeshift Host");
+  HostContext(const HostContext&) = delete;
+  HostContext& operator=(const HostContext&) = delete;
+
+  RunLoop& runLoop() { return *runLoop_; }
+
+  //--- IHostApplication
+  Steinberg::tresult PLUGIN_API getName(Steinberg::Vst::String128 name) override;
+
+  Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) override;
+
+ private:
+  std::u16string name_;
+  Steinberg::IPtr<RunLoop> runLoop_;
+};
+
+}  // namespace host
