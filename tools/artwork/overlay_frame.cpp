@@ -1,0 +1,40 @@
+#include "tools/artwork/overlay_frame.h"
+
+#include "tools/artwork/artwork.h"
+#include "tools/artwork/palette.h"
+#include "tools/artwork/pattern_icon.h"
+
+namespace artwork {
+
+using namespace palette;
+
+void drawOverlayFrame(Canvas& canvas, const OverlayTitle& title) {
+  canvas.fillRect(0, 0, canvas.width(), canvas.height(), kWindow);
+  canvas.fillRect(0, 0, canvas.width(), 30, kHeader);
+  canvas.fillRect(0, 30, canvas.width(), 1, kHeaderRule);
+  drawPatternIcon(canvas, 21, 15.5, 8, 0.5, kAccentLight, 2);
+  const TextStyle product{Font::Bold, 17, kHeaderText, 0};
+  const double width = canvas.text(product, 36, 21, Align::Left, title.product);
+  const TextStyle topic{Font::Regular, 15, kHeaderDim};
+  canvas.text(topic, 36 + width + 10, 21, Align::Left, title.topic);
+  const TextStyle hint{Font::Regular, 10, kHeaderDim};
+  canvas.text(hint, canvas.width() - 14, 19, Align::Right, "Click anywhere to close");
+}
+
+double drawOverlayCard(Canvas& canvas, double x, double y, double width, double height,
+                       const char* heading) {
+  canvas.box(x, y, width, height, 5, kPanel, kPanelBorder);
+  const TextStyle style{Font::CondensedBold, 10, kAccent, 1};
+  canvas.text(style, x + 12, y + 20, Align::Left, heading);
+  canvas.fillRect(x + 12, y + 27, width - 24, 1, kGridMajor);
+  return y + 36;
+}
+
+void paintPieceRows(Canvas& canvas, const char* piece, double x, double y, double sourceY,
+                    double height) {
+  const auto source = renderPiece(piece);
+  if (source == nullptr || !source->ok()) return;
+  canvas.paint(*source, x, y, sourceY, height);
+}
+
+}  // namespace artwork
