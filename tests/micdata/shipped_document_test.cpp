@@ -10,7 +10,9 @@
 
 #include "controller/parameter_table.h"
 #include "micdata/microphone_data.h"
+#include "micdata/microphone_loader.h"
 #include "micdata/number_text.h"
+#include "platform/diagnostics.h"
 #include "platform/resources.h"
 
 namespace {
@@ -311,6 +313,28 @@ TEST_F(ShippedDocument, ModelledValuesArePlausibleAndSmooth) {
     const std::vector<double> curve = filter.numbers();
     for (int k = 0; k < kGridPoints; ++k) EXPECT_GT(curve[k], 0.0) << name << " " << k;
     for (int k = 1; k < kGridPoints; ++k) EXPECT_LT(curve[k], curve[k - 1]) << name << " " << k;
+  }
+}
+
+// Damaged copies of the real document: cut short anywhere, or with a byte replaced
+// by markup. Each load must end in a model, with at most the one failure message.
+TEST_F(ShippedDocument, DamagedCopiesLoadSafely) {
+  diag::takeLines();
+  for (std::size_t cut = 0; cut < bytes_->size(); cut += 331) {
+    const auto model = loadMicrophoneData(bytes_->data(), cut);
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(diag::takeLines().size(), 1u) << "cut at " << cut;  // an unfinished document never parses
+  }
+  for (std::size_t at = 0; at < bytes_->size(); at += 421) {
+    for (const char replacement : {'<', '"', '\0', 'x'}) {
+      std::string damaged = *bytes_;
+      damaged[at] = replacement;
+      const auto model = loadMicrophoneData(damaged.data(), damaged.size());
+      ASSERT_NE(model, nullptr);
+      EXPECT_LE(diag::takeLines().size(), 1u);
+      for (const auto* list : {&model->omniMicrophones(), &model->eightMicrophones()})
+        EXPECT_LE(list->size(), 2u);
+    }
   }
 }
 
