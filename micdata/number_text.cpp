@@ -75,9 +75,7 @@ bool parseNumberText(const char* text, double& value) {
   char digits[64];
   const int length = std::snprintf(digits, sizeof digits, "%llue%ld", static_cast<unsigned long long>(mantissa), exponent);
   double magnitude = 0.0;
-  const auto [end, error] = std::from_chars(digits, digits + length, magnitude);
-  (void)end;
-  if (error == std::errc::result_out_of_range)
+  if (std::from_chars(digits, digits + length, magnitude).ec == std::errc::result_out_of_range)
     magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   value = negative ? -magnitude : magnitude;
   return true;
