@@ -32,9 +32,8 @@ function(lobeshift_bundle target bundle_name)
   target_link_options(${target} PRIVATE
     "LINKER:--version-script=${LOBESHIFT_BUNDLE_EXPORTS}"
     "LINKER:--no-undefined"
-    # The entry points live in lobeshift_sdk; nothing in the module refers to them,
-    # so the linker must be told to take them from the archive.
-    "LINKER:--undefined=GetPluginFactory"
+    # ModuleEntry and ModuleExit live in lobeshift_sdk and nothing in the module refers
+    # to them, so the linker must be told to take them from the archive.
     "LINKER:--undefined=ModuleEntry"
     "LINKER:--undefined=ModuleExit"
     # The SDK's controller code needs the GUI interface IDs (sdk/gui_iids.cpp), but the

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace Steinberg {
+Steinberg::CPluginFactory* gPluginFactory = nullptr;
 
-IPluginFactory* gPluginFactory = nullptr;
+namespace Steinberg {
 
 namespace {
 constexpr int32 kClassTableGrowth = 8;

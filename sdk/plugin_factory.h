@@ -8,8 +8,21 @@
 //   Unicode form; asking for its 8-bit forms gives kResultFalse and a zeroed record;
 // - createInstance looks the class ID up, creates the object and hands out the asked
 //   interface; an unknown class ID or interface gives kNoInterface and a null object.
+//
+// A module defines its exported GetPluginFactory with the SDK's macros, which create
+// the factory on the first call and add a reference on every later one:
+//
+//   BEGIN_FACTORY_DEF ("Vendor", "http://www.vendor.example", "mailto:info@vendor.example")
+//     DEF_CLASS2 (INLINE_UID_FROM_FUID (kProcessorUID), PClassInfo::kManyInstances,
+//                 kVstAudioEffectClass, "Name", Vst::kDistributable, "Fx", "1.0.0",
+//                 kVstVersionString, Processor::createInstance)
+//   END_FACTORY
+//
+// (BEGIN_FACTORY_DEF comes with the VST component interface and sets the Unicode flag;
+// BEGIN_FACTORY takes the flags explicitly.)
 
 #include "pluginterfaces/base/ipluginbase.h"
+#include "pluginterfaces/vst/ivstcomponent.h"
 
 namespace Steinberg {
 
@@ -69,8 +82,46 @@ class CPluginFactory : public IPluginFactory3 {
   int32 capacity_ = 0;
 };
 
+}  // namespace Steinberg
+
 // The module's one factory while it exists: set by GetPluginFactory when it creates the
 // factory, cleared when the factory is destroyed.
-extern IPluginFactory* gPluginFactory;
+extern Steinberg::CPluginFactory* gPluginFactory;
 
-}  // namespace Steinberg
+#define BEGIN_FACTORY(vendor, url, email, flags)                                  \
+  using namespace Steinberg;                                                      \
+  SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory() {              \
+    if (!gPluginFactory) {                                                        \
+      static PFactoryInfo factoryInfo(vendor, url, email, flags);                 \
+      gPluginFactory = new CPluginFactory(factoryInfo);
+
+#define DEF_CLASS(cid, cardinality, category, name, createMethod)                \
+  {                                                                               \
+    TUID lcid = cid;                                                              \
+    static PClassInfo componentClass(lcid, cardinality, category, name);          \
+    gPluginFactory->registerClass(&componentClass, createMethod);                 \
+  }
+
+#define DEF_CLASS2(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion,   \
+                   createMethod)                                                                      \
+  {                                                                                                   \
+    TUID lcid = cid;                                                                                  \
+    static PClassInfo2 componentClass(lcid, cardinality, category, name, classFlags, subCategories,   \
+                                      nullptr, version, sdkVersion);                                  \
+    gPluginFactory->registerClass(&componentClass, createMethod);                                     \
+  }
+
+#define DEF_CLASS_W(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion,  \
+                    createMethod)                                                                     \
+  {                                                                                                   \
+    TUID lcid = cid;                                                                                  \
+    static PClassInfoW componentClass(lcid, cardinality, category, name, classFlags, subCategories,   \
+                                      nullptr, version, sdkVersion);                                  \
+    gPluginFactory->registerClass(&componentClass, createMethod);                                     \
+  }
+
+#define END_FACTORY               \
+  }                               \
+  else gPluginFactory->addRef();  \
+  return gPluginFactory;          \
+  }
