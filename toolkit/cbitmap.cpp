@@ -1,0 +1,74 @@
+#include "toolkit/cbitmap.h"
+
+#include <cairo.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/diagnostics.h"
+#include "platform/resources.h"
+#include "toolkit/cdrawcontext.h"
+
+namespace VSTGUI {
+namespace {
+
+struct PngReader {
+  const unsigned char* data;
+  std::size_t size;
+  std::size_t position;
+};
+
+cairo_status_t readPngBytes(void* closure, unsigned char* out, unsigned int length) {
+  auto* reader = static_cast<PngReader*>(closure);
+  if (reader->size - reader->position < length) return CAIRO_STATUS_READ_ERROR;
+  std::memcpy(out, reader->data + reader->position, length);
+  reader->position += length;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+int pixelCount(CCoord extent) {
+  if (!(extent > 0)) return 0;
+  if (extent > 32767) return 32767;
+  return static_cast<int>(std::ceil(extent));
+}
+
+}  // namespace
+
+CBitmap::CBitmap(UTF8StringPtr resourceName) : name_(resourceName ? resourceName : "") {
+  platform::Resource resource;
+  if (!platform::findResource(name_.c_str(), "PNG", resource)) {
+    diag::write("Bitmap '%s' not found among the embedded resources\n", name_.c_str());
+    return;
+  }
+  PngReader reader{resource.data, resource.size, 0};
+  cairo_surface_t* image = cairo_image_surface_create_from_png_stream(readPngBytes, &reader);
+  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+    diag::write("Bitmap '%s' is not a readable PNG image: %s\n", name_.c_str(),
+                cairo_status_to_string(cairo_surface_status(image)));
+    cairo_surface_destroy(image);
+    return;
+  }
+  surface_ = image;
+}
+
+CBitmap::CBitmap(CCoord width, CCoord height) {
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
+}
+
+CBitmap::CBitmap(cairo_surface_t* surface) {
+  if (surface) surface_ = cairo_surface_reference(surface);
+}
+
+CBitmap::~CBitmap() {
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+CCoord CBitmap::getWidth() const { return surface_ ? cairo_image_surface_get_width(surface_) : 0; }
+
+CCoord CBitmap::getHeight() const { return surface_ ? cairo_image_surface_get_height(surface_) : 0; }
+
+void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset, float alpha) {
+  if (context && surface_) context->drawSurface(surface_, rect, offset, alpha);
+}
+
+}  // namespace VSTGUI

@@ -1,0 +1,51 @@
+#pragma once
+// A bitmap: a PNG image loaded by name from the module's embedded resources (type
+// "PNG", name compared without regard to case), or a blank image of a given size that
+// an offscreen context draws into.
+
+#include <string>
+
+#include "toolkit/crect.h"
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace VSTGUI {
+
+class CDrawContext;
+
+class CBitmap : public CBaseObject {
+ public:
+  // Loads the embedded PNG resource `resourceName`. A missing or undecodable resource
+  // leaves an empty bitmap (isLoaded() false) that draws nothing, and writes a
+  // diagnostic line.
+  explicit CBitmap(UTF8StringPtr resourceName);
+  // A transparent bitmap of the given size.
+  CBitmap(CCoord width, CCoord height);
+  // Shares an existing image surface (offscreen contexts hand out their pixels so).
+  explicit CBitmap(cairo_surface_t* surface);
+  ~CBitmap() override;
+  CBitmap(const CBitmap&) = delete;
+  CBitmap& operator=(const CBitmap&) = delete;
+
+  // Draws the part of the image that starts at `offset` into `rect`: the image pixel
+  // (offset.x + i, offset.y + j) lands on (rect.left + i, rect.top + j), clipped to
+  // `rect`, blended over what is there with the given opacity.
+  virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(0, 0),
+                    float alpha = 1.f);
+
+  CCoord getWidth() const;
+  CCoord getHeight() const;
+  bool isLoaded() const { return surface_ != nullptr; }
+  UTF8StringPtr getResourceName() const { return name_.c_str(); }
+
+  // The image (premultiplied ARGB32), or nullptr when nothing is loaded.
+  cairo_surface_t* getSurface() const { return surface_; }
+
+  CLASS_METHODS_NOCOPY(CBitmap, CBaseObject)
+
+ private:
+  std::string name_;
+  cairo_surface_t* surface_ = nullptr;
+};
+
+}  // namespace VSTGUI

@@ -1,0 +1,50 @@
+#include "toolkit/cvstguitimer.h"
+
+#include <utility>
+
+namespace VSTGUI {
+
+CVSTGUITimer::CVSTGUITimer(CBaseObject* target, uint32_t fireTimeMilliseconds, bool doStart)
+    : target_(target), fireTime_(fireTimeMilliseconds) {
+  if (doStart) start();
+}
+
+CVSTGUITimer::CVSTGUITimer(Callback callback, uint32_t fireTimeMilliseconds, bool doStart)
+    : callback_(std::move(callback)), fireTime_(fireTimeMilliseconds) {
+  if (doStart) start();
+}
+
+CVSTGUITimer::~CVSTGUITimer() { stop(); }
+
+bool CVSTGUITimer::start() {
+  if (runLoop_) return true;
+  SharedPointer<X11::IRunLoop> runLoop = X11::RunLoop::get();
+  if (!runLoop || !runLoop->registerTimer(fireTime_ > 0 ? fireTime_ : 1, this)) return false;
+  runLoop_ = runLoop;
+  return true;
+}
+
+bool CVSTGUITimer::stop() {
+  if (!runLoop_) return false;
+  runLoop_->unregisterTimer(this);
+  runLoop_.reset();
+  return true;
+}
+
+bool CVSTGUITimer::setFireTime(uint32_t milliseconds) {
+  if (fireTime_ == milliseconds) return true;
+  fireTime_ = milliseconds;
+  if (!runLoop_) return true;
+  stop();
+  return start();
+}
+
+void CVSTGUITimer::onTimer() {
+  CBaseObjectGuard guard(this);
+  if (callback_)
+    callback_(this);
+  else if (target_)
+    target_->notify(this, kMsgTimer);
+}
+
+}  // namespace VSTGUI

@@ -1,0 +1,55 @@
+#pragma once
+// The seam between a frame and the window system it shows in. A platform frame
+// collects the rectangles that need repainting and repaints them when asked; it turns
+// the window system's input into the frame's platform callbacks.
+
+#include "toolkit/cbuttonstate.h"
+#include "toolkit/cdrawcontext.h"
+#include "toolkit/vstkeycode.h"
+
+namespace VSTGUI {
+
+enum PlatformType {
+  kX11EmbedWindowID,  // a child window of the host's X11 window (the parent's window ID)
+  kOffscreen,         // an image in memory: rendering without a window (tests, snapshots)
+  kDefaultNative,     // the native kind of this system: X11
+};
+
+// Extra settings for opening a frame on a platform (see toolkit/platform/x11_run_loop.h).
+class IPlatformFrameConfig {
+ public:
+  virtual ~IPlatformFrameConfig() = default;
+};
+
+// What the frame offers its platform frame.
+class IPlatformFrameCallback {
+ public:
+  virtual bool platformDrawRect(CDrawContext* context, const CRect& rect) = 0;
+  virtual CMouseEventResult platformOnMouseDown(CPoint& where, const CButtonState& buttons) = 0;
+  virtual CMouseEventResult platformOnMouseMoved(CPoint& where, const CButtonState& buttons) = 0;
+  virtual CMouseEventResult platformOnMouseUp(CPoint& where, const CButtonState& buttons) = 0;
+  virtual CMouseEventResult platformOnMouseExited(CPoint& where, const CButtonState& buttons) = 0;
+  virtual bool platformOnMouseWheel(const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+                                    const CButtonState& buttons) = 0;
+  virtual int32_t platformOnKeyDown(VstKeyCode& keyCode) = 0;
+  virtual int32_t platformOnKeyUp(VstKeyCode& keyCode) = 0;
+
+ protected:
+  ~IPlatformFrameCallback() = default;
+};
+
+class IPlatformFrame : public CBaseObject {
+ public:
+  // Marks a rectangle (frame coordinates) for repainting.
+  virtual void invalidRect(const CRect& rect) = 0;
+  // Repaints every marked rectangle now and shows the result.
+  virtual void paintInvalid() = 0;
+  virtual PlatformType getPlatformType() const = 0;
+};
+
+// Creates the platform frame of `type` for a frame of `size`; nullptr (with a
+// diagnostic line) when the platform cannot show it, e.g. without an X display.
+IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent, PlatformType type,
+                                    IPlatformFrameConfig* config);
+
+}  // namespace VSTGUI

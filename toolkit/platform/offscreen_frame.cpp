@@ -1,0 +1,26 @@
+#include "toolkit/platform/offscreen_frame.h"
+
+#include <cairo.h>
+
+#include "platform/diagnostics.h"
+#include "toolkit/cframe.h"
+
+namespace VSTGUI {
+
+OffscreenPlatformFrame::OffscreenPlatformFrame(IPlatformFrameCallback* frame, const CRect& size)
+    : buffer_(frame, size) {}
+
+bool OffscreenPlatformFrame::writePNG(const char* path) const {
+  cairo_surface_flush(buffer_.getSurface());
+  const cairo_status_t status = cairo_surface_write_to_png(buffer_.getSurface(), path);
+  if (status == CAIRO_STATUS_SUCCESS) return true;
+  diag::write("Could not write '%s': %s\n", path, cairo_status_to_string(status));
+  return false;
+}
+
+OffscreenPlatformFrame* OffscreenPlatformFrame::of(const CFrame* frame) {
+  if (!frame || !frame->getPlatformFrame() || frame->getPlatformFrame()->getPlatformType() != kOffscreen) return nullptr;
+  return static_cast<OffscreenPlatformFrame*>(frame->getPlatformFrame());
+}
+
+}  // namespace VSTGUI

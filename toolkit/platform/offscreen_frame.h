@@ -1,0 +1,32 @@
+#pragma once
+// The offscreen back end: the frame lives in an image in memory. idle() repaints what
+// is invalid into it; tests read its pixels and tools save it as PNG.
+
+#include "toolkit/platform/paint_buffer.h"
+
+namespace VSTGUI {
+
+class CFrame;
+
+class OffscreenPlatformFrame : public IPlatformFrame {
+ public:
+  OffscreenPlatformFrame(IPlatformFrameCallback* frame, const CRect& size);
+
+  void invalidRect(const CRect& rect) override { buffer_.invalidate(rect); }
+  void paintInvalid() override { buffer_.paint(); }
+  PlatformType getPlatformType() const override { return kOffscreen; }
+
+  bool hasInvalid() const { return buffer_.hasInvalid(); }
+  CColor getPixel(int x, int y) const { return buffer_.getPixel(x, y); }
+  cairo_surface_t* getSurface() const { return buffer_.getSurface(); }
+  // Writes the image as a PNG file; false (with a diagnostic line) on failure.
+  bool writePNG(const char* path) const;
+
+  // The offscreen back end of an open offscreen frame, else nullptr.
+  static OffscreenPlatformFrame* of(const CFrame* frame);
+
+ private:
+  PaintBuffer buffer_;
+};
+
+}  // namespace VSTGUI

@@ -1,0 +1,22 @@
+#pragma once
+// The toolkit the editor is written against: everything in namespace VSTGUI.
+
+#include "toolkit/cbaseobject.h"
+#include "toolkit/cbitmap.h"
+#include "toolkit/cbuttonstate.h"
+#include "toolkit/ccolor.h"
+#include "toolkit/ccontrol.h"
+#include "toolkit/cdrawcontext.h"
+#include "toolkit/cfont.h"
+#include "toolkit/cframe.h"
+#include "toolkit/coffscreencontext.h"
+#include "toolkit/controls/cmoviebutton.h"
+#include "toolkit/controls/cparamdisplay.h"
+#include "toolkit/controls/csplashscreen.h"
+#include "toolkit/controls/cvumeter.h"
+#include "toolkit/cpoint.h"
+#include "toolkit/crect.h"
+#include "toolkit/cview.h"
+#include "toolkit/cviewcontainer.h"
+#include "toolkit/cvstguitimer.h"
+#include "toolkit/vstkeycode.h"
