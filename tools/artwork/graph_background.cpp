@@ -102,7 +102,7 @@ void drawPatternScale(Canvas& canvas) {
     const double y = std::floor(kGraphTop + geometry::weightToY(mark.weight)) + 0.5;
     drawPatternIcon(canvas, 161.5, y, 7, mark.weight, kTextDim, 1.2);
     canvas.horizontalLine(graphRow(geometry::weightToY(mark.weight)), 172, kGraphLeft - 1,
-                          kGridMajor);
+                          kPlotBorder);
     if (mark.name != nullptr)
       canvas.textCentredOn(caption, 162, y + mark.nameOffset, Align::Centre, mark.name);
   }

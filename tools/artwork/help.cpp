@@ -136,7 +136,7 @@ void drawHelp(Canvas& canvas, bool stereo) {
                       "0.12 dB; Alt-click: 0 dB. Point at the gain to read its value."}});
   drawCard(canvas, 265, 250, 50, "SOLO AND PROXIMITY",
            {{Icon::Pre,
-             "*PRE* Hear one capsule alone, as recorded, before the pattern mix. Shift-click "
+             "*PRE* Hear one capsule alone, unshaped, before the pattern mix. Shift-click "
              "PRE to hear both capsules mixed half and half."},
             {Icon::Post,
              "*POST* Hear only one capsule's share of the shaped mix. Click a lit button "
