@@ -1,0 +1,57 @@
+#pragma once
+// The base of a plug-in editor drawn with the toolkit: an IPlugView for X11 hosts
+// that opens a toolkit frame in the host's window.
+//
+// The host hands over its run loop with the plug-in frame (setFrame); it then serves
+// the editor window's events, the idle timer that repaints dirty views, and the
+// plug-in's own periodic timers. attached() calls open() with the host's window,
+// starts the idle timer and reports the view to the controller; removed() stops the
+// timer, calls close() and reports the removal. A derived editor builds its frame in
+// open() and tears it down in close().
+
+#include "platform/timer_service.h"
+#include "public.sdk/source/vst/vsteditcontroller.h"
+#include "toolkit/cframe.h"
+#include "toolkit/cvstguitimer.h"
+
+namespace Steinberg::Vst {
+
+class VSTGUIEditor : public EditorView, public VSTGUI::VSTGUIEditorInterface, public VSTGUI::CBaseObject {
+ public:
+  VSTGUIEditor(EditController* controller, ViewRect* size = nullptr);
+  ~VSTGUIEditor() override;
+
+  // Builds the frame in `parent` (an X11 window ID); false when it cannot.
+  virtual bool PLUGIN_API open(void* parent, const VSTGUI::PlatformType& type = VSTGUI::kDefaultNative) = 0;
+  virtual void PLUGIN_API close() = 0;
+
+  // How often, in milliseconds, the frame repaints its dirty views.
+  void setIdleRate(int32 milliseconds);
+  int32 getIdleRate() const { return idleRate_; }
+
+  // VSTGUIEditorInterface: the host's knob mode.
+  int32_t getKnobMode() const override;
+
+  // IPlugView
+  tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
+  tresult PLUGIN_API attached(void* parent, FIDString type) override;
+  tresult PLUGIN_API removed() override;
+  tresult PLUGIN_API setFrame(IPlugFrame* frame) override;
+  tresult PLUGIN_API onKeyDown(char16 key, int16 keyCode, int16 modifiers) override;
+  tresult PLUGIN_API onKeyUp(char16 key, int16 keyCode, int16 modifiers) override;
+  tresult PLUGIN_API onWheel(float distance) override;
+
+  // CBaseObject: the idle timer's ticks.
+  VSTGUI::CMessageResult notify(VSTGUI::CBaseObject* sender, VSTGUI::IdStringPtr message) override;
+
+ private:
+  void stopIdleTimer();
+
+  int32 idleRate_ = 100;
+  VSTGUI::CVSTGUITimer* timer_ = nullptr;
+  VSTGUI::SharedPointer<VSTGUI::X11::IRunLoop> runLoop_;  // the host's, while a frame offers one
+  bool runLoopCurrent_ = false;  // made current for the toolkit while attached
+  platform::RunLoopLease timerRunLoop_;  // the plug-in's periodic timers ride the same run loop
+};
+
+}  // namespace Steinberg::Vst
