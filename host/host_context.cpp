@@ -6,7 +6,8 @@ namespace host {
 
 using namespace Steinberg;
 
-HostContext::HostContext(std::u16string name) : name_(std::move(name)), runLoop_(owned(new RunLoop())) {}
+HostContext::HostContext(std::u16string name, RunLoop::Clock clock)
+    : name_(std::move(name)), runLoop_(owned(new RunLoop(std::move(clock)))) {}
 
 tresult PLUGIN_API HostContext::getName(Vst::String128 name) {
   if (name == nullptr) return kInvalidArgument;

@@ -15,7 +15,8 @@ namespace host {
 
 class HostContext : public Steinberg::Vst::HostApplication {
  public:
-  explicit HostContext(std::u16string name = u"Lobeshift Host");
+  // The clock drives the run loop's timers (see RunLoop); the default is the steady clock.
+  explicit HostContext(std::u16string name = u"Lobeshift Host", RunLoop::Clock clock = {});
   HostContext(const HostContext&) = delete;
   HostContext& operator=(const HostContext&) = delete;
 

@@ -19,7 +19,8 @@ FUnknown* GainController::createInstance(void*) {
 tresult PLUGIN_API GainController::initialize(FUnknown* context) {
   const tresult result = EditController::initialize(context);
   if (result != kResultOk) return result;
-  parameters.addParameter(u"Gain", u"", 0, 0.5, ParameterInfo::kCanAutomate, kGain);
+  // Starts apart from the processor's 0.5, so a test sees the host hand over the processor's state.
+  parameters.addParameter(u"Gain", u"", 0, 0.0, ParameterInfo::kCanAutomate, kGain);
   parameters.addParameter(u"Level", u"", 0, 0.0, ParameterInfo::kIsReadOnly, kLevel);
   parameters.addParameter(u"Output Peak", u"", 0, 0.0, ParameterInfo::kIsReadOnly, kOutputPeak);
   return kResultOk;
