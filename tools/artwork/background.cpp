@@ -10,6 +10,7 @@
 #include "tools/artwork/geometry.h"
 #include "tools/artwork/palette.h"
 #include "tools/artwork/pattern_icon.h"
+#include "tools/artwork/title_bar.h"
 
 namespace artwork {
 namespace {
@@ -58,27 +59,27 @@ void drawSoloBox(Canvas& canvas, double centre) {
   canvas.textCentredOn(style, centre, top + 0.5, Align::Centre, "SOLO");
 }
 
+// A glyph in a thin circle: the marks that say "click here".
+void drawCircledGlyph(Canvas& canvas, double cx, double cy, double radius, const TextStyle& style,
+                      const char* glyph) {
+  cairo_t* cr = canvas.cr();
+  cairo_new_path(cr);
+  cairo_arc(cr, cx, cy, radius, 0, 2 * std::numbers::pi);
+  canvas.setColour(style.colour);
+  cairo_set_line_width(cr, 1.25);
+  cairo_stroke(cr);
+  canvas.textCentredOn(style, cx, cy, Align::Centre, glyph);
+}
+
 void drawHeader(Canvas& canvas) {
-  canvas.fillRect(0, 0, geometry::kEditorWidth, 30, kHeader);
-  canvas.fillRect(0, 30, geometry::kEditorWidth, 1, kHeaderRule);
-
-  drawPatternIcon(canvas, 21, 15.5, 8, 0.5, kAccentLight, 2);
-  const TextStyle wordmark{Font::Bold, 17, kHeaderText, 0};
-  const double width = canvas.text(wordmark, 36, 21, Align::Left, "Lobeshift");
+  const double nameRight = drawTitleBar(canvas, "Lobeshift");
   const TextStyle tagline{Font::Regular, 10, kHeaderDim};
-  canvas.text(tagline, 36 + width + 12, 20, Align::Left,
+  canvas.text(tagline, nameRight + 12, 20, Align::Left,
               "frequency-dependent directivity for omni + figure-eight pairs");
-
   // The vendor mark doubles as the credits hotspot; the small "i" says it opens something.
   const TextStyle vendor{Font::Bold, 10, kHeaderText, 2};
   canvas.text(vendor, 741, 19, Align::Right, "TOLVANE");
-  cairo_t* cr = canvas.cr();
-  cairo_new_path(cr);
-  cairo_arc(cr, 754.5, 15.5, 6, 0, 2 * std::numbers::pi);
-  canvas.setColour(kHeaderDim);
-  cairo_set_line_width(cr, 1.2);
-  cairo_stroke(cr);
-  canvas.textCentredOn(TextStyle{Font::Bold, 9, kHeaderDim}, 754.5, 15.5, Align::Centre, "i");
+  drawCircledGlyph(canvas, 754.5, 15.5, 6, TextStyle{Font::Bold, 9, kHeaderDim}, "i");
 }
 
 void drawColumns(Canvas& canvas) {
@@ -93,13 +94,7 @@ void drawColumns(Canvas& canvas) {
 }
 
 void drawHelpLabel(Canvas& canvas) {
-  cairo_t* cr = canvas.cr();
-  cairo_new_path(cr);
-  cairo_arc(cr, 15, 367, 7, 0, 2 * std::numbers::pi);
-  canvas.setColour(kTextDim);
-  cairo_set_line_width(cr, 1.3);
-  cairo_stroke(cr);
-  canvas.textCentredOn(TextStyle{Font::Bold, 10, kTextDim}, 15, 367, Align::Centre, "?");
+  drawCircledGlyph(canvas, 15, 367, 7, TextStyle{Font::Bold, 10, kTextDim}, "?");
   canvas.textCentredOn(TextStyle{Font::Regular, 11, kText}, 27, 367, Align::Left, "Help");
 }
 

@@ -2,7 +2,7 @@
 
 #include "tools/artwork/artwork.h"
 #include "tools/artwork/palette.h"
-#include "tools/artwork/pattern_icon.h"
+#include "tools/artwork/title_bar.h"
 
 namespace artwork {
 
@@ -10,13 +10,9 @@ using namespace palette;
 
 void drawOverlayFrame(Canvas& canvas, const OverlayTitle& title) {
   canvas.fillRect(0, 0, canvas.width(), canvas.height(), kWindow);
-  canvas.fillRect(0, 0, canvas.width(), 30, kHeader);
-  canvas.fillRect(0, 30, canvas.width(), 1, kHeaderRule);
-  drawPatternIcon(canvas, 21, 15.5, 8, 0.5, kAccentLight, 2);
-  const TextStyle product{Font::Bold, 17, kHeaderText, 0};
-  const double width = canvas.text(product, 36, 21, Align::Left, title.product);
+  const double nameRight = drawTitleBar(canvas, title.product);
   const TextStyle topic{Font::Regular, 15, kHeaderDim};
-  canvas.text(topic, 36 + width + 10, 21, Align::Left, title.topic);
+  canvas.text(topic, nameRight + 10, 21, Align::Left, title.topic);
   const TextStyle hint{Font::Regular, 10, kHeaderDim};
   canvas.text(hint, canvas.width() - 14, 19, Align::Right, "Click anywhere to close");
 }
