@@ -1,5 +1,7 @@
 // The credits overlays: product, version, vendor and what the plug-in is.
 
+#include <string>
+
 #include "tools/artwork/artwork.h"
 #include "tools/artwork/overlay_frame.h"
 #include "tools/artwork/palette.h"

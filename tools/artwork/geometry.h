@@ -44,8 +44,4 @@ constexpr int kMeterHeight = 171;
 constexpr int kMeterSegments = 17;
 inline double meterY(double dB) { return kMeterTop + kMeterHeight * (1.0 - std::exp(dB / 25.0)); }
 
-// Hotspots that open the overlays.
-constexpr int kCreditsLeft = 642, kCreditsRight = 770, kCreditsBottom = 46;
-constexpr int kHelpTop = 356, kHelpRight = 60, kHelpBottom = 378;
-
 }  // namespace artwork::geometry

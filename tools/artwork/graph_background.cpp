@@ -135,11 +135,12 @@ void drawFrequencyLabels(Canvas& canvas) {
   for (const auto& label : labels) {
     // The end labels stand inside the axis so that they clear the level scale.
     const int column = graphColumn(frequencyToX(label.hz));
-    Align align = Align::Centre;
-    double x = column + 0.5;
-    if (label.hz == 20) align = Align::Left, x = kGraphLeft;
-    if (label.hz == 20000) align = Align::Right, x = kPlotRight;
-    canvas.textCentredOn(style, x, kPlotBottom + 7, align, label.text);
+    if (label.hz == 20)
+      canvas.textCentredOn(style, kGraphLeft, kPlotBottom + 7, Align::Left, label.text);
+    else if (label.hz == 20000)
+      canvas.textCentredOn(style, kPlotRight, kPlotBottom + 7, Align::Right, label.text);
+    else
+      canvas.textCentredOn(style, column + 0.5, kPlotBottom + 7, Align::Centre, label.text);
   }
 }
 

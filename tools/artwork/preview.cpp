@@ -100,7 +100,8 @@ void drawLed(Canvas& panel, const Bitmaps& bitmaps, double left, bool lit) {
 }
 
 void drawColumns(Canvas& panel, const Bitmaps& bitmaps, bool stereo) {
-  // Solo frame at (8.5, 292), here with the omni capsule soloed before the mix.
+  // The solo frame sits at (8.5, 292); drawn here at whole pixels, with the omni
+  // capsule soloed before the mix.
   const Canvas& pre = *bitmaps.at("PreButton.png");
   const Canvas& post = *bitmaps.at("PostButton.png");
   panel.paint(pre, 9, 292, 18, 18);
