@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include <sys/wait.h>
+
 #include "platform/resources.h"
 
 namespace {
@@ -204,11 +206,16 @@ class TemporaryFolder {
   std::string path_;
 };
 
+int runGenerator(const std::string& arguments) {
+  const std::string command = std::string("\"") + ARTWORK_GEN + "\" " + arguments + " 2>/dev/null";
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST(Artwork, GeneratorReproducesTheCommittedBitmaps) {
   TemporaryFolder folder;
   ASSERT_FALSE(folder.path().empty());
-  const std::string command = std::string("\"") + ARTWORK_GEN + "\" \"" + folder.path() + "\"";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  ASSERT_EQ(runGenerator("\"" + folder.path() + "\""), 0);
   for (const Expected& bitmap : kBitmaps) {
     SCOPED_TRACE(bitmap.name);
     const std::string path = folder.path() + "/" + bitmap.name;
@@ -228,6 +235,26 @@ TEST(Artwork, GeneratorReproducesTheCommittedBitmaps) {
     EXPECT_EQ(differing, 0) << "first difference at (" << firstX << ", " << firstY
                             << "); rerun artwork-gen into resource/ and commit";
   }
+}
+
+TEST(Artwork, GeneratorRejectsMisuseAndRendersThePreview) {
+  EXPECT_EQ(runGenerator(""), 2);
+  EXPECT_EQ(runGenerator("--no-such-option out"), 2);
+  EXPECT_EQ(runGenerator("/nonexistent-folder"), 1);
+  TemporaryFolder folder;
+  ASSERT_FALSE(folder.path().empty());
+  EXPECT_EQ(runGenerator("--fonts /nonexistent-folder \"" + folder.path() + "\""), 1);
+
+  const std::string preview = folder.path() + "/panel.png";
+  ASSERT_EQ(runGenerator("--preview \"" + preview + "\" --mono --selector-open"), 0);
+  const Surface panel(cairo_image_surface_create_from_png(preview.c_str()), cairo_surface_destroy);
+  ASSERT_EQ(cairo_surface_status(panel.get()), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(panel.get()), 780);
+  EXPECT_EQ(cairo_image_surface_get_height(panel.get()), 380);
+  // The open omni list sits over the background at the selector's place.
+  const Surface back = embedded("back.png");
+  ASSERT_NE(back, nullptr);
+  EXPECT_NE(pixel(panel.get(), 30, 52 + 5 + 24), pixel(back.get(), 30, 52 + 5 + 24));
 }
 
 }  // namespace

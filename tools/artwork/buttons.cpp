@@ -8,6 +8,11 @@
 namespace artwork {
 namespace {
 
+// The solo frame shows 18 rows of each image and overlaps PRE and POST by two rows:
+// PRE keeps its face in its upper 16 rows and POST in its lower 16, so the pair
+// reads as two equal buttons with a two-row gap.
+constexpr double kImageHeight = 18;
+
 // A solo button face, 49 x 16 pixels from (1, top).
 void drawSoloFace(Canvas& canvas, double top, bool lit, const char* caption) {
   using namespace palette;
@@ -18,11 +23,6 @@ void drawSoloFace(Canvas& canvas, double top, bool lit, const char* caption) {
   const TextStyle style{Font::CondensedBold, 9, lit ? kSoloText : kTextDim, 1};
   canvas.textCentredOn(style, 25.5, top + 8, Align::Centre, caption);
 }
-
-// The solo frame shows 18 rows of each image and overlaps PRE and POST by two rows:
-// PRE keeps its face in its upper 16 rows and POST in its lower 16, so the pair
-// reads as two equal buttons with a two-row gap.
-constexpr double kImageHeight = 18;
 
 void drawSwitchFace(Canvas& canvas, double top, bool on) {
   using namespace palette;
