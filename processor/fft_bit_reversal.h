@@ -4,23 +4,24 @@
 
 namespace fftdetail {
 
-// Walks the bit reversals of 0, 1, 2, ... for indices of `points` (a power of two):
-// advancing adds one at the top bit and carries down towards the bottom bit.
+// Walks the bit reversals of 0, 1, 2, ... for indices of `points` (a power of two).
+// Adding one to an index flips its trailing ones and the zero above them; in the
+// mirror that is the same number of bits from the top down, flipped at once
+// rather than carried bit by bit, so the walk has no data-dependent branch.
 template <int points>
 class MirrorCounter {
  public:
+  int index() const { return index_; }
   int value() const { return value_; }
 
   void advance() {
-    int bit = points >> 1;
-    while (value_ & bit) {
-      value_ ^= bit;
-      bit >>= 1;
-    }
-    value_ |= bit;
+    const int flipped = std::countr_one(static_cast<unsigned>(index_)) + 1;
+    value_ = (value_ ^ (points - (points >> flipped))) & (points - 1);
+    ++index_;
   }
 
  private:
+  int index_ = 0;
   int value_ = 0;
 };
 

@@ -44,4 +44,31 @@ inline Complex multiply(const Multiplier& w, Complex v) {
   return v * w.re + swapParts(v) * w.signedIm;
 }
 
+// Exact relatives of a prepared factor w = a + ib, made from its two registers
+// (re = (a, a), signedIm = (-b, b)) with one or two cheap operations each.
+
+inline Multiplier conjugated(const Multiplier& w) {  // a - ib
+  return {w.re, _mm_xor_pd(w.signedIm, _mm_set1_pd(-0.0))};
+}
+
+inline Multiplier negated(const Multiplier& w) {  // -a - ib
+  const Complex sign = _mm_set1_pd(-0.0);
+  return {_mm_xor_pd(w.re, sign), _mm_xor_pd(w.signedIm, sign)};
+}
+
+inline Multiplier negatedConjugate(const Multiplier& w) {  // -a + ib
+  return {_mm_xor_pd(w.re, _mm_set1_pd(-0.0)), w.signedIm};
+}
+
+// w turned by a quarter in the transform's direction: -i w = b - ia forward,
+// i w = -b + ia inverse.
+template <FFTDirection D>
+inline Multiplier quarterTurned(const Multiplier& w) {
+  if constexpr (D == kFFTForward) {
+    return {_mm_unpackhi_pd(w.signedIm, w.signedIm), _mm_xor_pd(w.re, _mm_set_pd(-0.0, 0.0))};
+  } else {
+    return {_mm_unpacklo_pd(w.signedIm, w.signedIm), _mm_xor_pd(w.re, _mm_set_pd(0.0, -0.0))};
+  }
+}
+
 }  // namespace fftdetail

@@ -2,22 +2,15 @@
 
 // The radix-2 decimation-in-time levels of the 4096-point complex transform, one
 // routine per size with that size's constants folded in. Input is in bit-reversed
-// order; sizes 2, 4 and 8 run together on eight points held in registers, each
-// larger size then merges pairs of transformed halves.
-
-#include <utility>
+// order. Sizes 2, 4 and 8 run together on eight points held in registers; then
+// sizes are merged two at a time (16 and 32, 64 and 128, ...): each point is loaded
+// once for two levels, while every butterfly is still the radix-2 one of its level
+// with that level's twiddle. Size 4096 finishes alone.
 
 #include "processor/fft_bit_reversal.h"
 #include "processor/fft_twiddle.h"
 
 namespace fftdetail {
-
-// top, bottom <- top + t, top - t
-inline void butterfly(double* data, int top, int bottom, Complex t) {
-  const Complex a = loadPoint(data, top);
-  storePoint(data, top, a + t);
-  storePoint(data, bottom, a - t);
-}
 
 inline void butterflyInRegisters(Complex& top, Complex& bottom, Complex t) {
   const Complex a = top;
@@ -53,59 +46,162 @@ void transformBlocksOf8(double* data) {
   }
 }
 
-// The bit-reversal permutation fused with sizes 2 to 8, from in to out: block m of
-// the reversed order holds the points rev9(m) + 512 q, q = 0 ... 7, with q itself
-// taken in bit-reversed order.
+// The bit-reversal permutation fused with sizes 2 to 8, from in to out: the block of
+// eight at reversed position m holds the points b + 512 q, q = 0 ... 7, where b is
+// the 9-bit reversal of m, with q itself taken in bit-reversed order. Walking b in
+// order reads neighbouring points one after another and writes whole blocks.
 template <FFTDirection D>
 void gatherBitReversedBlocksOf8(const double* in, double* out) {
   constexpr int stride = kFFTComplexPoints / 8;
   constexpr int reversedSlot[8] = {0, 4, 2, 6, 1, 5, 3, 7};
   MirrorCounter<stride> mirror;
-  for (int base = 0; base < kFFTComplexPoints; base += 8, mirror.advance()) {
+  for (int b = 0; b < stride; ++b, mirror.advance()) {
     Complex p[8];
-    for (int i = 0; i < 8; ++i) p[i] = loadPoint(in, mirror.value() + stride * reversedSlot[i]);
+    for (int i = 0; i < 8; ++i) p[i] = loadPoint(in, b + stride * reversedSlot[i]);
     transform8<D>(p);
+    const int base = 8 * mirror.value();
     for (int i = 0; i < 8; ++i) storePoint(out, base + i, p[i]);
   }
 }
 
-// Merges the transformed halves of every block of `size` points. Twiddle j and
-// j + size/4 (its exact quarter turn) share one step of the recurrence, and one
-// twiddle serves every block, so each level runs its recurrence once, size/4 steps.
+// The twiddles one point index j < size/2 needs in sizes `size` and 2 `size`:
+// w_size^j for the inner level, w_2size^j and w_2size^(j + size/2) (its exact
+// quarter turn) for the outer one.
+struct TwoLevelTwiddles {
+  Multiplier inner;
+  Multiplier outer;
+  Multiplier outerTurned;
+};
+
+template <FFTDirection D>
+inline TwoLevelTwiddles twoLevelTwiddles(Complex inner, Complex outer) {
+  return {multiplierOf(inner), multiplierOf(outer), multiplierOf(quarterTurn<D>(outer))};
+}
+
+// Points j, j + size/2, j + size, j + 3 size/2 of a block of 2 `size` points: the
+// inner level's butterflies on both halves, then the outer level's two.
+template <int size>
+inline void mergeTwoLevels(double* data, int j, const TwoLevelTwiddles& w) {
+  constexpr int half = size / 2;
+  const Complex a = loadPoint(data, j);
+  const Complex b = multiply(w.inner, loadPoint(data, j + half));
+  const Complex c = loadPoint(data, j + size);
+  const Complex d = multiply(w.inner, loadPoint(data, j + size + half));
+  const Complex innerTop = a + b, innerBottom = a - b;
+  const Complex secondTop = multiply(w.outer, c + d);
+  const Complex secondBottom = multiply(w.outerTurned, c - d);
+  storePoint(data, j, innerTop + secondTop);
+  storePoint(data, j + size, innerTop - secondTop);
+  storePoint(data, j + half, innerBottom + secondBottom);
+  storePoint(data, j + size + half, innerBottom - secondBottom);
+}
+
+// Sizes 16 and 32, with all their twiddles folded in at compile time.
+template <FFTDirection D, int j>
+inline TwoLevelTwiddles foldedTwoLevelTwiddles() {
+  return twoLevelTwiddles<D>(foldedTwiddleValue<16, D, j>(), foldedTwiddleValue<32, D, j>());
+}
+
+template <FFTDirection D>
+void merge16And32(double* data) {
+  for (int base = 0; base < kFFTComplexPoints; base += 32) {
+    double* block = data + 2 * base;
+    mergeTwoLevels<16>(block, 0, foldedTwoLevelTwiddles<D, 0>());
+    mergeTwoLevels<16>(block, 1, foldedTwoLevelTwiddles<D, 1>());
+    mergeTwoLevels<16>(block, 2, foldedTwoLevelTwiddles<D, 2>());
+    mergeTwoLevels<16>(block, 3, foldedTwoLevelTwiddles<D, 3>());
+    mergeTwoLevels<16>(block, 4, foldedTwoLevelTwiddles<D, 4>());
+    mergeTwoLevels<16>(block, 5, foldedTwoLevelTwiddles<D, 5>());
+    mergeTwoLevels<16>(block, 6, foldedTwoLevelTwiddles<D, 6>());
+    mergeTwoLevels<16>(block, 7, foldedTwoLevelTwiddles<D, 7>());
+  }
+}
+
+// The twiddles of index size/2 - j from those of j, exactly: w_size^(size/2 - j) =
+// -conj w_size^j and w_2size^(size/2 - j) = (-/+ i) conj w_2size^j.
+template <FFTDirection D>
+inline TwoLevelTwiddles mirroredTwiddles(const TwoLevelTwiddles& w) {
+  return {negatedConjugate(w.inner), quarterTurned<D>(conjugated(w.outer)), negatedConjugate(w.outer)};
+}
+
+// Sizes `size` and 2 `size` from run-time recurrences, one per level, advanced
+// together; each step serves index j and its mirror size/2 - j, so each recurrence
+// runs size/4 steps. Twiddles are made a few steps ahead and applied to every
+// block, so each recurrence runs once per pass and each cache line of a block is
+// used fully while it is loaded.
 template <int size, FFTDirection D>
-void combineLevel(double* data) {
+void mergeLevels(double* data) {
   constexpr int half = size / 2;
   constexpr int quarter = size / 4;
-  for (int base = 0; base < kFFTComplexPoints; base += size) {
-    butterfly(data, base, base + half, loadPoint(data, base + half));
-    butterfly(data, base + quarter, base + quarter + half,
-              quarterTurn<D>(loadPoint(data, base + quarter + half)));
-  }
-  TwiddleRecurrence<D> twiddle(rotationConstants(size));
-  for (int j = 1; j < quarter; ++j) {
-    twiddle.advance();
-    const Multiplier w = multiplierOf(twiddle.value());
-    const Multiplier turned = multiplierOf(quarterTurn<D>(twiddle.value()));
-    for (int base = j; base < kFFTComplexPoints; base += size) {
-      butterfly(data, base, base + half, multiply(w, loadPoint(data, base + half)));
-      butterfly(data, base + quarter, base + quarter + half,
-                multiply(turned, loadPoint(data, base + quarter + half)));
+  constexpr int steps = 4;
+  static_assert(quarter % steps == 0);
+  TwiddleRecurrence<D> inner(rotationConstants(size));
+  TwiddleRecurrence<D> outer(rotationConstants(2 * size));
+  auto current = [&] {
+    const Multiplier outerFactor = multiplierOf(outer.value());
+    return TwoLevelTwiddles{multiplierOf(inner.value()), outerFactor, quarterTurned<D>(outerFactor)};
+  };
+  for (int first = 0; first < quarter; first += steps) {
+    TwoLevelTwiddles w[steps];
+    TwoLevelTwiddles mirrored[steps];
+    for (int step = 0; step < steps; ++step) {
+      w[step] = current();
+      mirrored[step] = mirroredTwiddles<D>(w[step]);
+      inner.advance();
+      outer.advance();
+    }
+    for (int base = 0; base < kFFTComplexPoints; base += 2 * size) {
+      double* block = data + 2 * base;
+      for (int step = 0; step < steps; ++step) {
+        const int j = first + step;
+        mergeTwoLevels<size>(block, j, w[step]);
+        if (j != 0) mergeTwoLevels<size>(block, half - j, mirrored[step]);  // 0 has no mirror below size/2
+      }
     }
   }
+  const TwoLevelTwiddles middle = current();  // j = size/4 is its own mirror
+  for (int base = 0; base < kFFTComplexPoints; base += 2 * size) {
+    mergeTwoLevels<size>(data + 2 * base, quarter, middle);
+  }
+}
+
+// Size 4096 on its own. Twiddle j serves four butterflies: with its exact quarter
+// turn (j + 1024), its turned conjugate (1024 - j) and its negated conjugate
+// (2048 - j), so the recurrence runs 512 steps.
+template <FFTDirection D>
+void mergeLevel4096(double* data) {
+  constexpr int half = 2048, quarter = 1024, eighth = 512;
+  auto butterflies = [data](int top, const Multiplier& w) {
+    const Complex a = loadPoint(data, top);
+    const Complex t = multiply(w, loadPoint(data, top + half));
+    storePoint(data, top, a + t);
+    storePoint(data, top + half, a - t);
+  };
+  auto withQuarterTurn = [&](int top, const Multiplier& w) {
+    butterflies(top, w);
+    butterflies(top + quarter, quarterTurned<D>(w));
+  };
+  TwiddleRecurrence<D> twiddle(rotationConstants(kFFTComplexPoints));
+  withQuarterTurn(0, multiplierOf(twiddle.value()));
+  for (int j = 1; j < eighth; ++j) {
+    twiddle.advance();
+    const Multiplier w = multiplierOf(twiddle.value());
+    withQuarterTurn(j, w);
+    butterflies(quarter - j, quarterTurned<D>(conjugated(w)));
+    butterflies(half - j, negatedConjugate(w));
+  }
+  twiddle.advance();
+  withQuarterTurn(eighth, multiplierOf(twiddle.value()));
 }
 
 // Sizes 16 ... 4096, after the blocks of eight are done.
 template <FFTDirection D>
 void combineLevelsAbove8(double* data) {
-  combineLevel<16, D>(data);
-  combineLevel<32, D>(data);
-  combineLevel<64, D>(data);
-  combineLevel<128, D>(data);
-  combineLevel<256, D>(data);
-  combineLevel<512, D>(data);
-  combineLevel<1024, D>(data);
-  combineLevel<2048, D>(data);
-  combineLevel<4096, D>(data);
+  merge16And32<D>(data);
+  mergeLevels<64, D>(data);
+  mergeLevels<256, D>(data);
+  mergeLevels<1024, D>(data);
+  mergeLevel4096<D>(data);
 }
 
 }  // namespace fftdetail
