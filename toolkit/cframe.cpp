@@ -30,7 +30,10 @@ bool CFrame::open(void* systemWindow, PlatformType type, IPlatformFrameConfig* c
 }
 
 void CFrame::close() {
-  clearMouseViews(lastMouse_, CButtonState(0));
+  // The window goes away: views under the pointer are dropped without an exit call,
+  // which could only reach an editor that is tearing itself down.
+  for (CView* view : mouseViews_) view->forget();
+  mouseViews_.clear();
   if (modalView_) setModalView(nullptr);
   setFocusView(nullptr);
   removeAll(true);

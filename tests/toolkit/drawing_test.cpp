@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/diagnostics.h"
+#include "toolkit_fixture.h"
+
+namespace {
+
+using namespace toolkit_test;
+
+// Channels within a small tolerance: anti-aliasing and premultiplication round.
+::testing::AssertionResult near(const CColor& actual, const CColor& expected, int tolerance = 2) {
+  auto off = [&](int a, int b) { return std::abs(a - b) > tolerance; };
+  if (off(actual.red, expected.red) || off(actual.green, expected.green) || off(actual.blue, expected.blue) ||
+      off(actual.alpha, expected.alpha))
+    return ::testing::AssertionFailure() << "(" << int(actual.red) << ", " << int(actual.green) << ", "
+                                         << int(actual.blue) << ", " << int(actual.alpha) << ")";
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Drawing, RectanglesFillAndOutlineInsideTheirBounds) {
+  OffscreenFrame frame;
+  frame->addView(new PaintedView(CRect(0, 0, 100, 100), [](CDrawContext* context, const CRect&) {
+    context->setFillColor(kRedCColor);
+    context->drawRect(CRect(2, 2, 6, 6), kDrawFilled);
+    context->setFrameColor(kWhiteCColor);
+    context->drawRect(CRect(10, 10, 20, 20));
+    context->setFillColor(kGreenCColor);
+    context->drawRect(CRect(30, 30, 40, 40), kDrawFilledAndStroked);
+  }));
+  EXPECT_EQ(frame.pixel(2, 2), kRedCColor);
+  EXPECT_EQ(frame.pixel(5, 5), kRedCColor);
+  EXPECT_EQ(frame.pixel(6, 6), kBackground);
+  EXPECT_EQ(frame.pixel(10, 10), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(19, 15), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(15, 19), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(15, 15), kBackground);
+  EXPECT_EQ(frame.pixel(20, 20), kBackground);
+  EXPECT_EQ(frame.pixel(30, 30), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(35, 35), kGreenCColor);
+}
+
+TEST(Drawing, EachLineToStrokesItsSegmentWithTheColourOfTheMoment) {
+  OffscreenFrame frame;
+  frame->addView(new PaintedView(CRect(0, 0, 100, 100), [](CDrawContext* context, const CRect&) {
+    context->moveTo(CPoint(0, 5));
+    context->setFrameColor(kRedCColor);
+    context->lineTo(CPoint(10, 5));
+    context->setFrameColor(kGreenCColor);
+    context->lineTo(CPoint(20, 5));
+    EXPECT_EQ(context->getPenPosition(), CPoint(20, 5));
+    context->setLineWidth(3);
+    context->setFrameColor(kWhiteCColor);
+    context->drawLine(CPoint(50, 0), CPoint(50, 20));
+  }));
+  EXPECT_EQ(frame.pixel(5, 5), kRedCColor);
+  EXPECT_EQ(frame.pixel(15, 5), kGreenCColor);
+  EXPECT_EQ(frame.pixel(15, 6), kBackground);
+  EXPECT_EQ(frame.pixel(49, 10), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(51, 10), kWhiteCColor);
+  EXPECT_EQ(frame.pixel(52, 10), kBackground);
+}
+
+TEST(Drawing, DrawingSettingsDoNotLeakFromOneViewToTheNext) {
+  OffscreenFrame frame;
+  frame->addView(new PaintedView(CRect(0, 0, 50, 50), [](CDrawContext* context, const CRect&) {
+    context->setLineWidth(9);
+    context->setFrameColor(kRedCColor);
+  }));
+  frame->addView(new PaintedView(CRect(50, 0, 100, 50), [](CDrawContext* context, const CRect&) {
+    EXPECT_EQ(context->getLineWidth(), 1);
+    EXPECT_EQ(context->getFrameColor(), kBlackCColor);
+    EXPECT_EQ(context->getDrawMode(), kAliasing);
+  }));
+  frame->idle();
+}
+
+TEST(Drawing, OffscreenCopyShowsTheTargetWhereNothingWasDrawn) {
+  OffscreenFrame frame;
+  frame->addView(new PaintedView(CRect(30, 30, 50, 50), [&](CDrawContext* context, const CRect& size) {
+    COffscreenContext* offscreen = COffscreenContext::create(frame.get(), size.getWidth(), size.getHeight());
+    EXPECT_EQ(offscreen->getWidth(), 20);
+    offscreen->setFrameColor(kRedCColor);
+    offscreen->setDrawMode(kAntiAliasing);
+    offscreen->beginDraw();
+    offscreen->moveTo(CPoint(0, 10.5));
+    offscreen->lineTo(CPoint(20, 10.5));
+    offscreen->endDraw();
+    offscreen->copyFrom(context, size);
+    offscreen->forget();
+  }));
+  EXPECT_EQ(frame.pixel(35, 40), kRedCColor);
+  EXPECT_EQ(frame.pixel(35, 35), kBackground);
+  EXPECT_EQ(frame.pixel(49, 49), kBackground);
+  EXPECT_EQ(frame.pixel(29, 40), kBackground);  // nothing outside the copied rectangle
+}
+
+TEST(Drawing, BitmapsLoadByNameInAnyCaseAndDrawFromASourceOffset) {
+  OffscreenFrame frame;
+  auto* stack = new CBitmap("STACKEDimages.PNG");
+  ASSERT_TRUE(stack->isLoaded());
+  EXPECT_EQ(stack->getWidth(), 8);
+  EXPECT_EQ(stack->getHeight(), 24);
+  frame->addView(new PaintedView(CRect(0, 0, 100, 100), [stack](CDrawContext* context, const CRect&) {
+    stack->draw(context, CRect(0, 0, 8, 8));                    // the top image
+    stack->draw(context, CRect(10, 0, 18, 8), CPoint(0, 8));    // the middle one
+    stack->draw(context, CRect(20, 0, 28, 8), CPoint(0, 16));   // the bottom one
+    stack->draw(context, CRect(30, 0, 38, 8), CPoint(0, 16), 0.5f);
+    stack->draw(context, CRect(40, 0, 48, 30), CPoint(0, 16));  // nothing below the image's end
+  }));
+  EXPECT_EQ(frame.pixel(4, 4), kStackRed);
+  EXPECT_EQ(frame.pixel(7, 7), kStackRed);
+  EXPECT_EQ(frame.pixel(14, 0), kStackGreen);
+  EXPECT_EQ(frame.pixel(17, 7), kStackGreen);
+  EXPECT_EQ(frame.pixel(20, 0), kStackBlue);
+  EXPECT_EQ(frame.pixel(27, 7), kStackBlue);
+  EXPECT_TRUE(near(frame.pixel(34, 4), CColor(0, 0, 148, 255)));  // half blue over the background
+  EXPECT_EQ(frame.pixel(44, 7), kStackBlue);
+  EXPECT_EQ(frame.pixel(44, 8), kBackground);
+  stack->forget();
+}
+
+TEST(Drawing, MissingOrDamagedBitmapsDrawNothingAndSaySo) {
+  diag::takeLines();
+  auto* missing = new CBitmap("noSuchBitmap.png");
+  auto* broken = new CBitmap("broken.png");
+  EXPECT_FALSE(missing->isLoaded());
+  EXPECT_FALSE(broken->isLoaded());
+  EXPECT_EQ(missing->getWidth(), 0);
+  const auto lines = diag::takeLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("noSuchBitmap.png"), std::string::npos);
+  EXPECT_NE(lines[1].find("broken.png"), std::string::npos);
+
+  OffscreenFrame frame;
+  auto* view = new CView(CRect(0, 0, 10, 10));
+  view->setBackground(broken);
+  frame->addView(view);
+  EXPECT_EQ(frame.pixel(5, 5), kBackground);
+  missing->forget();
+  broken->forget();
+}
+
+TEST(Drawing, TextInAMissingFamilyDrawsWithTheInstalledSansFace) {
+  auto render = [](const char* family) {
+    OffscreenFrame frame(CRect(0, 0, 80, 20));
+    auto* label = new CTextLabel(CRect(0, 0, 80, 20), "0.50 @ 1kHz");
+    auto* font = new CFontDesc(family, 10);
+    label->setFont(font);
+    font->forget();
+    label->setFontColor(kWhiteCColor);
+    label->setBackColor(kBlackCColor);
+    label->setStyle(kNoFrame);
+    frame->addView(label);
+    std::vector<CColor> pixels;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 80; ++x) pixels.push_back(frame.pixel(x, y));
+    return pixels;
+  };
+  const auto verdana = render("Verdana");
+  const auto dejaVu = render("DejaVu Sans");
+  EXPECT_EQ(verdana, dejaVu);
+  int inked = 0;
+  for (const CColor& pixel : verdana) inked += pixel.red > 128 ? 1 : 0;
+  EXPECT_GT(inked, 40);  // the text is there
+}
+
+}  // namespace
