@@ -33,7 +33,9 @@ std::string text(const char8* characters, std::size_t capacity) {
   return std::string(characters, length);
 }
 
-ClassInfo classInfoOf(const PClassInfo& info) {
+// The fields every version of the record has.
+template <typename Record>
+ClassInfo commonInfoOf(const Record& info) {
   ClassInfo result;
   result.classId = FUID::fromTUID(info.cid);
   result.cardinality = info.cardinality;
@@ -42,12 +44,10 @@ ClassInfo classInfoOf(const PClassInfo& info) {
   return result;
 }
 
+ClassInfo classInfoOf(const PClassInfo& info) { return commonInfoOf(info); }
+
 ClassInfo classInfoOf(const PClassInfo2& info) {
-  ClassInfo result;
-  result.classId = FUID::fromTUID(info.cid);
-  result.cardinality = info.cardinality;
-  result.category = text(info.category, PClassInfo::kCategorySize);
-  result.name = text(info.name, PClassInfo::kNameSize);
+  ClassInfo result = commonInfoOf(info);
   result.classFlags = info.classFlags;
   result.subCategories = text(info.subCategories, PClassInfo2::kSubCategoriesSize);
   result.vendor = text(info.vendor, PClassInfo2::kVendorSize);

@@ -98,27 +98,23 @@ tresult PLUGIN_API CPluginFactory::getFactoryInfo(PFactoryInfo* info) {
 
 int32 PLUGIN_API CPluginFactory::countClasses() { return classCount_; }
 
-tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info) {
+// The 8-bit record of a class (PClassInfo is the leading part of PClassInfo2); a class
+// registered in Unicode has none, and the caller gets a zeroed record.
+template <typename Record>
+tresult CPluginFactory::copyEightBitInfo(int32 index, Record* info) const {
   const ClassEntry* entry = entryAt(index);
   if (info == nullptr || entry == nullptr) return kInvalidArgument;
   if (entry->isUnicode) {
-    std::memset(static_cast<void*>(info), 0, sizeof(PClassInfo));
+    std::memset(static_cast<void*>(info), 0, sizeof(Record));
     return kResultFalse;
   }
-  std::memcpy(static_cast<void*>(info), &entry->info8, sizeof(PClassInfo));
+  std::memcpy(static_cast<void*>(info), &entry->info8, sizeof(Record));
   return kResultOk;
 }
 
-tresult PLUGIN_API CPluginFactory::getClassInfo2(int32 index, PClassInfo2* info) {
-  const ClassEntry* entry = entryAt(index);
-  if (info == nullptr || entry == nullptr) return kInvalidArgument;
-  if (entry->isUnicode) {
-    std::memset(static_cast<void*>(info), 0, sizeof(PClassInfo2));
-    return kResultFalse;
-  }
-  std::memcpy(static_cast<void*>(info), &entry->info8, sizeof(PClassInfo2));
-  return kResultOk;
-}
+tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info) { return copyEightBitInfo(index, info); }
+
+tresult PLUGIN_API CPluginFactory::getClassInfo2(int32 index, PClassInfo2* info) { return copyEightBitInfo(index, info); }
 
 tresult PLUGIN_API CPluginFactory::getClassInfoUnicode(int32 index, PClassInfoW* info) {
   const ClassEntry* entry = entryAt(index);

@@ -74,6 +74,8 @@ class CPluginFactory : public IPluginFactory3 {
   };
 
   const ClassEntry* entryAt(int32 index) const;
+  template <typename Record>
+  tresult copyEightBitInfo(int32 index, Record* info) const;
   ClassEntry* appendEntry();  // null when the table cannot grow
 
   PFactoryInfo factoryInfo_;

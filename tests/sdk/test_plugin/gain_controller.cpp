@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "pluginterfaces/base/ibstream.h"
 #include "tests/sdk/test_plugin/gain_ids.h"
+#include "tests/sdk/test_plugin/gain_state.h"
 
 namespace gain_plugin {
 
@@ -28,9 +28,7 @@ tresult PLUGIN_API GainController::initialize(FUnknown* context) {
 
 tresult PLUGIN_API GainController::setComponentState(IBStream* state) {
   float value = 0.0f;
-  int32 read = 0;
-  if (state == nullptr || state->read(&value, sizeof value, &read) != kResultOk || read != sizeof value)
-    return kResultFalse;
+  if (!readGainState(state, value)) return kResultFalse;
   return setParamNormalized(kGain, value);
 }
 

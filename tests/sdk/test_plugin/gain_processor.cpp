@@ -5,9 +5,9 @@
 #include <cstring>
 #include <new>
 
-#include "pluginterfaces/base/ibstream.h"
 #include "pluginterfaces/vst/ivstparameterchanges.h"
 #include "tests/sdk/test_plugin/gain_ids.h"
+#include "tests/sdk/test_plugin/gain_state.h"
 
 namespace gain_plugin {
 
@@ -96,19 +96,13 @@ tresult PLUGIN_API GainProcessor::process(ProcessData& data) {
 
 tresult PLUGIN_API GainProcessor::setState(IBStream* state) {
   float value = 0.0f;
-  int32 read = 0;
-  if (state == nullptr || state->read(&value, sizeof value, &read) != kResultOk || read != sizeof value)
-    return kResultFalse;
+  if (!readGainState(state, value)) return kResultFalse;
   gain_ = std::clamp(value, 0.0f, 1.0f);
   return kResultOk;
 }
 
 tresult PLUGIN_API GainProcessor::getState(IBStream* state) {
-  float value = gain_.load();
-  int32 written = 0;
-  if (state == nullptr || state->write(&value, sizeof value, &written) != kResultOk || written != sizeof value)
-    return kResultFalse;
-  return kResultOk;
+  return writeGainState(state, gain_.load()) ? kResultOk : kResultFalse;
 }
 
 void GainProcessor::onTimer() {
