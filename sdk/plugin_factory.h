@@ -7,7 +7,8 @@
 // - a class registered with a Unicode record (PClassInfoW) is reported only in the
 //   Unicode form; asking for its 8-bit forms gives kResultFalse and a zeroed record;
 // - createInstance looks the class ID up, creates the object and hands out the asked
-//   interface; an unknown class ID or interface gives kNoInterface and a null object.
+//   interface; an unknown class ID or interface gives kNoInterface and a null object,
+//   a creation function that returns null gives kOutOfMemory.
 //
 // A module defines its exported GetPluginFactory with the SDK's macros, which create
 // the factory on the first call and add a reference on every later one:
