@@ -35,10 +35,7 @@ function(lobeshift_bundle target bundle_name)
     # ModuleEntry and ModuleExit live in lobeshift_sdk and nothing in the module refers
     # to them, so the linker must be told to take them from the archive.
     "LINKER:--undefined=ModuleEntry"
-    "LINKER:--undefined=ModuleExit"
-    # The SDK's controller code needs the GUI interface IDs (sdk/gui_iids.cpp), but the
-    # SDK library comes after ours on the link line; pull them in up front.
-    "LINKER:--undefined=_ZN9Steinberg9IPlugView3iidE")
+    "LINKER:--undefined=ModuleExit")
 
   if(NOT ARG_NO_INSTALL)
     install(TARGETS ${target}

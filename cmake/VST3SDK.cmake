@@ -35,6 +35,22 @@ set(VST3_SDK_SOURCES
 )
 list(TRANSFORM VST3_SDK_SOURCES PREPEND "${VST3_SDK_ROOT}/")
 
+# The subset declares the interface IDs of the plug-in view interfaces but compiles
+# no file that defines them, while its EditController refers to IPlugView's. Define
+# them inside the SDK library, where the linker finds them next to their users.
+set(VST3_GUI_IIDS "${CMAKE_BINARY_DIR}/vst3sdk_gui_iids.cpp")
+file(CONFIGURE OUTPUT "${VST3_GUI_IIDS}" CONTENT [[
+#include "pluginterfaces/gui/iplugview.h"
+namespace Steinberg {
+DEF_CLASS_IID(IPlugView)
+DEF_CLASS_IID(IPlugFrame)
+DEF_CLASS_IID(Linux::IEventHandler)
+DEF_CLASS_IID(Linux::ITimerHandler)
+DEF_CLASS_IID(Linux::IRunLoop)
+}
+]])
+list(APPEND VST3_SDK_SOURCES "${VST3_GUI_IIDS}")
+
 add_library(vst3sdk STATIC ${VST3_SDK_SOURCES})
 target_include_directories(vst3sdk SYSTEM PUBLIC "${VST3_SDK_ROOT}")
 target_compile_definitions(vst3sdk PUBLIC
