@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "toolkit/cbitmap.h"
+#include "toolkit/platform/font_faces.h"
 
 namespace VSTGUI {
 
@@ -188,9 +189,13 @@ void CDrawContext::setFont(const CFontRef font, const CCoord& size, const int32_
 }
 
 void CDrawContext::selectFont(bool antialias) {
-  cairo_select_font_face(cairo_, fontName_.empty() ? "sans-serif" : fontName_.c_str(),
-                         (fontStyle_ & kItalicFace) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                         (fontStyle_ & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  if (cairo_font_face_t* face = fontFaceFor(fontName_.c_str(), fontStyle_)) {
+    cairo_set_font_face(cairo_, face);
+  } else {
+    cairo_select_font_face(cairo_, fontName_.empty() ? "sans-serif" : fontName_.c_str(),
+                           (fontStyle_ & kItalicFace) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                           (fontStyle_ & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  }
   cairo_set_font_size(cairo_, fontSize_ > 0 ? fontSize_ : 12);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);

@@ -1,7 +1,7 @@
 #pragma once
 // A font description: family name, size in pixels and face style. Families that are
-// not installed fall back to a close installed face through the system's font
-// matching ("Verdana" draws with DejaVu Sans on a stock Debian machine).
+// not installed draw with the closest installed face (platform/font_faces.h):
+// "Verdana" draws with DejaVu Sans.
 
 #include <string>
 

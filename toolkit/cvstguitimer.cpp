@@ -4,6 +4,8 @@
 
 namespace VSTGUI {
 
+const IdStringPtr CVSTGUITimer::kMsgTimer = "timer fired";
+
 CVSTGUITimer::CVSTGUITimer(CBaseObject* target, uint32_t fireTimeMilliseconds, bool doStart)
     : target_(target), fireTime_(fireTimeMilliseconds) {
   if (doStart) start();

@@ -11,7 +11,8 @@ namespace VSTGUI {
 
 class CVSTGUITimer : public CBaseObject, private X11::ITimerHandler {
  public:
-  static constexpr IdStringPtr kMsgTimer = "timer fired";
+  // The message sent to the target; compare the pointer, it is one object.
+  static const IdStringPtr kMsgTimer;
   using Callback = std::function<void(CVSTGUITimer*)>;
 
   CVSTGUITimer(CBaseObject* target, uint32_t fireTimeMilliseconds = 100, bool doStart = false);
