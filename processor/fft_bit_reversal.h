@@ -11,7 +11,6 @@ namespace fftdetail {
 template <int points>
 class MirrorCounter {
  public:
-  int index() const { return index_; }
   int value() const { return value_; }
 
   void advance() {

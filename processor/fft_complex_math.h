@@ -29,6 +29,13 @@ inline Complex quarterTurn(Complex v) {
   }
 }
 
+// top, bottom <- top + t, top - t
+inline void butterfly(Complex& top, Complex& bottom, Complex t) {
+  const Complex a = top;
+  top = a + t;
+  bottom = a - t;
+}
+
 // A factor w prepared once for many products: w v = v (wr, wr) + swap(v) (-wi, wi),
 // which needs one shuffle per product and no horizontal operations.
 struct Multiplier {
