@@ -45,15 +45,27 @@ class HostRunLoopAdapter::TimerBridge : public FObject, public Linux::ITimerHand
 
 HostRunLoopAdapter::HostRunLoopAdapter(Linux::IRunLoop* hostRunLoop) : hostRunLoop_(hostRunLoop) {}
 
+namespace {
+
+// Takes the handler's registration out of the list and the host's run loop. The bridge
+// forgets the handler first: the host may still hold it for the rest of a dispatch pass.
+template <typename Registrations, typename Handler, typename Unregister>
+bool dropRegistration(Registrations& registrations, Handler* handler, Unregister&& unregister) {
+  auto position = std::find_if(registrations.begin(), registrations.end(),
+                               [&](const auto& registration) { return registration.handler == handler; });
+  if (position == registrations.end()) return false;
+  auto bridge = position->bridge;
+  registrations.erase(position);
+  bridge->detach();
+  unregister(bridge);
+  return true;
+}
+
+}  // namespace
+
 HostRunLoopAdapter::~HostRunLoopAdapter() {
-  for (auto& registration : events_) {
-    registration.bridge->detach();
-    if (hostRunLoop_) hostRunLoop_->unregisterEventHandler(registration.bridge);
-  }
-  for (auto& registration : timers_) {
-    registration.bridge->detach();
-    if (hostRunLoop_) hostRunLoop_->unregisterTimer(registration.bridge);
-  }
+  while (!events_.empty()) unregisterEventHandler(events_.back().handler);
+  while (!timers_.empty()) unregisterTimer(timers_.back().handler);
 }
 
 bool HostRunLoopAdapter::registerEventHandler(int fd, VSTGUI::X11::IEventHandler* handler) {
@@ -65,13 +77,7 @@ bool HostRunLoopAdapter::registerEventHandler(int fd, VSTGUI::X11::IEventHandler
 }
 
 bool HostRunLoopAdapter::unregisterEventHandler(VSTGUI::X11::IEventHandler* handler) {
-  auto position = std::find_if(events_.begin(), events_.end(), [&](const auto& r) { return r.handler == handler; });
-  if (position == events_.end()) return false;
-  auto bridge = position->bridge;
-  events_.erase(position);
-  bridge->detach();  // the host may still hold it for the rest of a dispatch pass
-  hostRunLoop_->unregisterEventHandler(bridge);
-  return true;
+  return dropRegistration(events_, handler, [this](EventBridge* bridge) { hostRunLoop_->unregisterEventHandler(bridge); });
 }
 
 bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds, VSTGUI::X11::ITimerHandler* handler) {
@@ -83,13 +89,7 @@ bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds, VSTGUI::X1
 }
 
 bool HostRunLoopAdapter::unregisterTimer(VSTGUI::X11::ITimerHandler* handler) {
-  auto position = std::find_if(timers_.begin(), timers_.end(), [&](const auto& r) { return r.handler == handler; });
-  if (position == timers_.end()) return false;
-  auto bridge = position->bridge;
-  timers_.erase(position);
-  bridge->detach();
-  hostRunLoop_->unregisterTimer(bridge);
-  return true;
+  return dropRegistration(timers_, handler, [this](TimerBridge* bridge) { hostRunLoop_->unregisterTimer(bridge); });
 }
 
 }  // namespace Steinberg::Vst

@@ -143,44 +143,32 @@ void CFrame::invalidRect(const CRect& rect) {
 
 // ---- mouse -------------------------------------------------------------------------
 
-CMouseEventResult CFrame::callMouseObserverMouseDown(const CPoint& where, const CButtonState& buttons) {
+template <typename Call>
+CMouseEventResult CFrame::askMouseObservers(Call&& call) {
+  // An observer may unregister others (or itself) while it is called.
   const std::vector<IMouseObserver*> observers = mouseObservers_;
   for (IMouseObserver* observer : observers) {
-    const CMouseEventResult result = observer->onMouseDown(this, where, buttons);
+    if (std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) == mouseObservers_.end()) continue;
+    const CMouseEventResult result = call(observer);
     if (result != kMouseEventNotHandled && result != kMouseEventNotImplemented) return result;
   }
   return kMouseEventNotHandled;
 }
 
-CMouseEventResult CFrame::callMouseObserverMouseMoved(const CPoint& where, const CButtonState& buttons) {
-  const std::vector<IMouseObserver*> observers = mouseObservers_;
-  for (IMouseObserver* observer : observers) {
-    const CMouseEventResult result = observer->onMouseMoved(this, where, buttons);
-    if (result != kMouseEventNotHandled && result != kMouseEventNotImplemented) return result;
-  }
-  return kMouseEventNotHandled;
-}
-
-void CFrame::notifyExited(CView* view, const CPoint& where, const CButtonState& buttons) {
+void CFrame::notifyCrossing(CView* view, const CPoint& where, const CButtonState& buttons, bool entered) {
   CPoint local(where);
   view->frameToLocal(local);
-  view->onMouseExited(local, buttons);
-  const std::vector<IMouseObserver*> observers = mouseObservers_;
-  for (IMouseObserver* observer : observers) {
-    if (std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) != mouseObservers_.end())
-      observer->onMouseExited(view, this);
-  }
-}
-
-void CFrame::notifyEntered(CView* view, const CPoint& where, const CButtonState& buttons) {
-  CPoint local(where);
-  view->frameToLocal(local);
-  view->onMouseEntered(local, buttons);
-  const std::vector<IMouseObserver*> observers = mouseObservers_;
-  for (IMouseObserver* observer : observers) {
-    if (std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) != mouseObservers_.end())
+  if (entered)
+    view->onMouseEntered(local, buttons);
+  else
+    view->onMouseExited(local, buttons);
+  askMouseObservers([&](IMouseObserver* observer) {
+    if (entered)
       observer->onMouseEntered(view, this);
-  }
+    else
+      observer->onMouseExited(view, this);
+    return kMouseEventNotHandled;
+  });
 }
 
 void CFrame::checkMouseViews(const CPoint& where, const CButtonState& buttons) {
@@ -195,7 +183,7 @@ void CFrame::checkMouseViews(const CPoint& where, const CButtonState& buttons) {
     if (std::find(chain.begin(), chain.end(), view) != chain.end()) continue;
     if (std::find(mouseViews_.begin(), mouseViews_.end(), view) == mouseViews_.end()) continue;
     CBaseObjectGuard guard(view);
-    notifyExited(view, where, buttons);
+    notifyCrossing(view, where, buttons, false);
   }
   std::vector<CView*> current;
   for (CView* view : chain) {
@@ -211,14 +199,14 @@ void CFrame::checkMouseViews(const CPoint& where, const CButtonState& buttons) {
   for (CView* view : entered) {
     if (std::find(mouseViews_.begin(), mouseViews_.end(), view) == mouseViews_.end()) continue;
     CBaseObjectGuard guard(view);
-    notifyEntered(view, where, buttons);
+    notifyCrossing(view, where, buttons, true);
   }
 }
 
 void CFrame::clearMouseViews(const CPoint& where, const CButtonState& buttons) {
   std::vector<CView*> left;
   left.swap(mouseViews_);
-  for (auto it = left.rbegin(); it != left.rend(); ++it) notifyExited(*it, where, buttons);
+  for (auto it = left.rbegin(); it != left.rend(); ++it) notifyCrossing(*it, where, buttons, false);
   for (CView* view : left) view->forget();
 }
 
@@ -226,7 +214,8 @@ CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons
   lastMouse_ = where;
   lastButtons_ = buttons;
   mouseDownView = nullptr;
-  CMouseEventResult result = callMouseObserverMouseDown(where, buttons);
+  CMouseEventResult result =
+      askMouseObservers([&](IMouseObserver* observer) { return observer->onMouseDown(this, where, buttons); });
   if (result != kMouseEventNotHandled) return result;
   if (modalView_) {
     CView* modal = modalView_;
@@ -251,7 +240,8 @@ CMouseEventResult CFrame::onMouseUp(CPoint& where, const CButtonState& buttons) 
 CMouseEventResult CFrame::onMouseMoved(CPoint& where, const CButtonState& buttons) {
   lastMouse_ = where;
   lastButtons_ = buttons;
-  CMouseEventResult result = callMouseObserverMouseMoved(where, buttons);
+  CMouseEventResult result =
+      askMouseObservers([&](IMouseObserver* observer) { return observer->onMouseMoved(this, where, buttons); });
   if (result != kMouseEventNotHandled) return result;
   if (mouseDownView) return CViewContainer::onMouseMoved(where, buttons);
   if (modalView_) {

@@ -119,10 +119,11 @@ class CFrame : public CViewContainer, public IPlatformFrameCallback {
   // observers who was left (innermost first) and who was entered (outermost first).
   void checkMouseViews(const CPoint& where, const CButtonState& buttons);
   void clearMouseViews(const CPoint& where, const CButtonState& buttons);
-  void notifyExited(CView* view, const CPoint& where, const CButtonState& buttons);
-  void notifyEntered(CView* view, const CPoint& where, const CButtonState& buttons);
-  CMouseEventResult callMouseObserverMouseDown(const CPoint& where, const CButtonState& buttons);
-  CMouseEventResult callMouseObserverMouseMoved(const CPoint& where, const CButtonState& buttons);
+  // Tells the view and the observers that the pointer entered or left the view.
+  void notifyCrossing(CView* view, const CPoint& where, const CButtonState& buttons, bool entered);
+  // Calls the observers in turn until one returns a result other than not handled.
+  template <typename Call>
+  CMouseEventResult askMouseObservers(Call&& call);
   int32_t dispatchKey(VstKeyCode& keyCode, bool down);
 
   VSTGUIEditorInterface* editor_;
