@@ -35,6 +35,7 @@ void complexFFT(double* data, FFTDirection direction) {
   } else if (direction == kFFTInverse) {
     transformBitReversed<kFFTInverse>(data);
   } else {
-    diag::write("complexFFT: unknown direction %d, nothing transformed", static_cast<int>(direction));
+    diag::write("complexFFT: unknown direction %d, nothing transformed",
+                static_cast<int>(direction));
   }
 }

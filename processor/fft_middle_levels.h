@@ -4,6 +4,8 @@
 // 64 and 128, 256 and 512): each point is loaded once for both levels, while every
 // butterfly is still the radix-2 one of its level with that level's twiddle.
 
+#include <utility>
+
 #include "processor/fft_twiddle.h"
 
 namespace fftdetail {
@@ -46,18 +48,15 @@ inline TwoLevelTwiddles foldedTwoLevelTwiddles() {
   return twoLevelTwiddles<D>(foldedTwiddleValue<16, D, j>(), foldedTwiddleValue<32, D, j>());
 }
 
+template <FFTDirection D, int... j>
+inline void merge16And32Block(double* block, std::integer_sequence<int, j...>) {
+  (mergeTwoLevels<16>(block, j, foldedTwoLevelTwiddles<D, j>()), ...);
+}
+
 template <FFTDirection D>
 void merge16And32(double* data) {
   for (int base = 0; base < kFFTComplexPoints; base += 32) {
-    double* block = data + 2 * base;
-    mergeTwoLevels<16>(block, 0, foldedTwoLevelTwiddles<D, 0>());
-    mergeTwoLevels<16>(block, 1, foldedTwoLevelTwiddles<D, 1>());
-    mergeTwoLevels<16>(block, 2, foldedTwoLevelTwiddles<D, 2>());
-    mergeTwoLevels<16>(block, 3, foldedTwoLevelTwiddles<D, 3>());
-    mergeTwoLevels<16>(block, 4, foldedTwoLevelTwiddles<D, 4>());
-    mergeTwoLevels<16>(block, 5, foldedTwoLevelTwiddles<D, 5>());
-    mergeTwoLevels<16>(block, 6, foldedTwoLevelTwiddles<D, 6>());
-    mergeTwoLevels<16>(block, 7, foldedTwoLevelTwiddles<D, 7>());
+    merge16And32Block<D>(data + 2 * base, std::make_integer_sequence<int, 8>{});
   }
 }
 
@@ -65,7 +64,8 @@ void merge16And32(double* data) {
 // -conj w_size^j and w_2size^(size/2 - j) = (-/+ i) conj w_2size^j.
 template <FFTDirection D>
 inline TwoLevelTwiddles mirroredTwiddles(const TwoLevelTwiddles& w) {
-  return {negatedConjugate(w.inner), quarterTurned<D>(conjugated(w.outer)), negatedConjugate(w.outer)};
+  return {negatedConjugate(w.inner), quarterTurned<D>(conjugated(w.outer)),
+          negatedConjugate(w.outer)};
 }
 
 // Sizes `size` and 2 `size` from run-time recurrences, one per level, advanced
@@ -83,7 +83,8 @@ void mergeLevels(double* data) {
   TwiddleRecurrence<D> outer(rotationConstants(2 * size));
   auto current = [&] {
     const Multiplier outerFactor = multiplierOf(outer.value());
-    return TwoLevelTwiddles{multiplierOf(inner.value()), outerFactor, quarterTurned<D>(outerFactor)};
+    return TwoLevelTwiddles{multiplierOf(inner.value()), outerFactor,
+                            quarterTurned<D>(outerFactor)};
   };
   for (int first = 0; first < quarter; first += steps) {
     TwoLevelTwiddles w[steps];
@@ -99,7 +100,8 @@ void mergeLevels(double* data) {
       for (int step = 0; step < steps; ++step) {
         const int j = first + step;
         mergeTwoLevels<size>(block, j, w[step]);
-        if (j != 0) mergeTwoLevels<size>(block, half - j, mirrored[step]);  // 0 has no mirror below size/2
+        // 0 has no mirror below size/2
+        if (j != 0) mergeTwoLevels<size>(block, half - j, mirrored[step]);
       }
     }
   }

@@ -33,7 +33,7 @@ inline void splitPair(double* data, int n, const Multiplier& halfTurned) {
   const int mirrored = kFFTComplexPoints - n;
   const Complex zn = loadPoint(data, n);
   const Complex zm = conjugate(loadPoint(data, mirrored));
-  const Complex even = _mm_set1_pd(0.5) * (zn + zm);            // E
+  const Complex even = _mm_set1_pd(0.5) * (zn + zm);          // E
   const Complex twiddledOdd = multiply(halfTurned, zn - zm);  // W_n O
   storePoint(data, n, even + twiddledOdd);
   storePoint(data, mirrored, conjugate(even - twiddledOdd));
@@ -53,7 +53,9 @@ void splitRealSpectrum(double* data) {
   data[1] = z0re - z0im;
   storePoint(data, kHalf, conjugate(loadPoint(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
   const Complex one = makeComplex(1.0, 0.0);
-  splitPair(data, kQuarter, quarterTurned<kFFTForward>(multiplierOf(_mm_set1_pd(0.5) * eighthTurnOfConjugate(one))));
+  splitPair(
+      data, kQuarter,
+      quarterTurned<kFFTForward>(multiplierOf(_mm_set1_pd(0.5) * eighthTurnOfConjugate(one))));
 
   TwiddleRecurrence<kFFTForward> twiddle(rotationConstants(kFFTSize));
   for (int k = 1; k < kEighth; ++k) {
@@ -67,11 +69,11 @@ void splitRealSpectrum(double* data) {
 
 // Z[n] and Z[M - n] from X[n] and X[M - n], written to out at the bit-reversed
 // positions rn and rm; halfTurnedInverse = i / (2 W_n).
-inline void mergePair(const double* spectrum, int n, const Multiplier& halfTurnedInverse, double* out,
-                      int rn, int rm) {
+inline void mergePair(const double* spectrum, int n, const Multiplier& halfTurnedInverse,
+                      double* out, int rn, int rm) {
   const Complex xn = loadPoint(spectrum, n);
   const Complex xm = conjugate(loadPoint(spectrum, kFFTComplexPoints - n));
-  const Complex even = _mm_set1_pd(0.5) * (xn + xm);                 // E
+  const Complex even = _mm_set1_pd(0.5) * (xn + xm);               // E
   const Complex turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
   storePoint(out, rn, even + turnedOdd);
   storePoint(out, rm, conjugate(even - turnedOdd));  // conj(E - i D / W_n)
@@ -90,7 +92,8 @@ inline Complex halfOverSquaredMagnitude(Complex w) {
 inline void mergeQuartet(const double* spectrum, int n, Complex w, double* out, int rn) {
   const Multiplier scaled = multiplierOf(halfOverSquaredMagnitude(w));
   // i / W_n = i conj(W_n) / |W_n|^2; i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2
-  mergePair(spectrum, n, quarterTurned<kFFTInverse>(conjugated(scaled)), out, rn, mirrorOfNegative(rn));
+  mergePair(spectrum, n, quarterTurned<kFFTInverse>(conjugated(scaled)), out, rn,
+            mirrorOfNegative(rn));
   mergePair(spectrum, kHalf - n, negated(scaled), out, mirrorOfNegative(rn + 1), rn + 1);
 }
 
@@ -99,7 +102,8 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   out[0] = 0.5 * (spectrum[0] + spectrum[1]);
   out[1] = 0.5 * (spectrum[0] - spectrum[1]);
   storePoint(out, 1, conjugate(loadPoint(spectrum, kHalf)));  // reversal of M/2 is 1
-  const Multiplier middle = multiplierOf(halfOverSquaredMagnitude(eighthTurnOfConjugate(makeComplex(1.0, 0.0))));
+  const Multiplier middle =
+      multiplierOf(halfOverSquaredMagnitude(eighthTurnOfConjugate(makeComplex(1.0, 0.0))));
   mergePair(spectrum, kQuarter, quarterTurned<kFFTInverse>(conjugated(middle)), out, 2, 3);
 
   TwiddleRecurrence<kFFTForward> twiddle(rotationConstants(kFFTSize));

@@ -17,8 +17,8 @@ struct TopTwiddles {
 // From w_1024^j, w_2048^j, w_4096^j and w_4096^(j+512): the rest are exact quarter
 // turns of these.
 template <FFTDirection D>
-inline TopTwiddles topTwiddles(const Multiplier& w1024, const Multiplier& w2048, const Multiplier& w4096,
-                               const Multiplier& w4096Eighth) {
+inline TopTwiddles topTwiddles(const Multiplier& w1024, const Multiplier& w2048,
+                               const Multiplier& w4096, const Multiplier& w4096Eighth) {
   return {w1024,
           {w2048, quarterTurned<D>(w2048)},
           {w4096, w4096Eighth, quarterTurned<D>(w4096), quarterTurned<D>(w4096Eighth)}};
@@ -30,7 +30,8 @@ inline TopTwiddles topTwiddles(const Multiplier& w1024, const Multiplier& w2048,
 template <FFTDirection D>
 inline TopTwiddles mirroredTopTwiddles(const TopTwiddles& w) {
   return topTwiddles<D>(negatedConjugate(w.w1024), quarterTurned<D>(conjugated(w.w2048[0])),
-                        quarterTurned<D>(conjugated(w.w4096[1])), quarterTurned<D>(conjugated(w.w4096[0])));
+                        quarterTurned<D>(conjugated(w.w4096[1])),
+                        quarterTurned<D>(conjugated(w.w4096[0])));
 }
 
 // Points j + 512 q, q = 0 ... 7, through sizes 1024, 2048 and 4096.
@@ -59,7 +60,8 @@ void mergeLevelsFrom1024(double* data) {
   TwiddleRecurrence<D> w2048(rotationConstants(2048));
   TwiddleRecurrence<D> w4096(rotationConstants(4096));
   auto current = [&] {
-    return topTwiddles<D>(multiplierOf(w1024.value()), multiplierOf(w2048.value()), multiplierOf(w4096.value()),
+    return topTwiddles<D>(multiplierOf(w1024.value()), multiplierOf(w2048.value()),
+                          multiplierOf(w4096.value()),
                           multiplierOf(multiply(eighthTurn, w4096.value())));
   };
   mergeTopLevels(data, 0, current());

@@ -47,7 +47,8 @@ class TwiddleRecurrence {
   explicit TwiddleRecurrence(RotationConstants c)
       : w_(makeComplex(1.0, 0.0)),
         alpha_(_mm_set1_pd(c.alpha)),
-        signedBeta_(D == kFFTForward ? makeComplex(-c.beta, c.beta) : makeComplex(c.beta, -c.beta)) {}
+        signedBeta_(D == kFFTForward ? makeComplex(-c.beta, c.beta)
+                                     : makeComplex(c.beta, -c.beta)) {}
 
   Complex value() const { return w_; }
   void advance() { w_ = w_ - (alpha_ * w_ + signedBeta_ * swapParts(w_)); }

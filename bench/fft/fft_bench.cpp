@@ -133,10 +133,13 @@ void BM_FFTWInverse(benchmark::State& state) {
 // Each benchmark runs several times; besides the usual mean and median, the
 // fastest run is reported: on a machine shared with other work it is the one
 // least disturbed, and the summary compares those.
-double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
+double fastest(const std::vector<double>& times) {
+  return *std::min_element(times.begin(), times.end());
+}
 
 void configure(benchmark::internal::Benchmark* benchmark) {
-  benchmark->Repetitions(9)->MinTime(0.2)->ReportAggregatesOnly(true)->ComputeStatistics("min", fastest);
+  benchmark->Repetitions(9)->MinTime(0.2)->ReportAggregatesOnly(true)->ComputeStatistics("min",
+                                                                                         fastest);
 }
 
 BENCHMARK(BM_FrameCopy)->Apply(configure);
@@ -175,8 +178,10 @@ int main(int argc, char** argv) {
     const double ours = t.at("BM_LobeshiftRoundTrip");
     const double theirs = t.at("BM_FFTWRoundTrip");
     const double copy = t.at("BM_FrameCopy");
-    std::printf("\nRound trip of 8192 points (fastest run, CPU time): Lobeshift %.2f us, FFTW %.2f us (frame copy %.2f us)\n",
-                ours / 1000, theirs / 1000, copy / 1000);
+    std::printf(
+        "\nRound trip of 8192 points (fastest run, CPU time): Lobeshift %.2f us, FFTW %.2f us "
+        "(frame copy %.2f us)\n",
+        ours / 1000, theirs / 1000, copy / 1000);
     std::printf("Lobeshift / FFTW: %.2f including the copy, %.2f without it (target: at most 2)\n",
                 ours / theirs, (ours - copy) / (theirs - copy));
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "fft/fft_reference.h"
@@ -57,7 +59,8 @@ TEST(ComplexFFT, ForwardThenInverseReturnsTheSizeTimesThePoints) {
   const auto points = fftref::randomSamples(kFFTSize, 41);
   const auto back = transformed(transformed(points, kFFTForward), kFFTInverse);
   double error = 0;
-  for (int i = 0; i < kFFTSize; ++i) error = std::max(error, std::abs(back[i] - 4096.0 * points[i]));
+  for (int i = 0; i < kFFTSize; ++i)
+    error = std::max(error, std::abs(back[i] - 4096.0 * points[i]));
   EXPECT_LE(error / 4096.0, 1e-12);
 }
 

@@ -13,8 +13,10 @@ TEST(RotationConstants, AreCorrectlyRoundedForEverySize) {
   for (int size = 8; size <= 8192; size *= 2) {
     const long double halfStep = pi / size;
     const long double sine = std::sin(halfStep);
-    EXPECT_EQ(rotationConstants(size).alpha, static_cast<double>(2.0L * sine * sine)) << "size " << size;
-    EXPECT_EQ(rotationConstants(size).beta, static_cast<double>(std::sin(2.0L * halfStep))) << "size " << size;
+    EXPECT_EQ(rotationConstants(size).alpha, static_cast<double>(2.0L * sine * sine))
+        << "size " << size;
+    EXPECT_EQ(rotationConstants(size).beta, static_cast<double>(std::sin(2.0L * halfStep)))
+        << "size " << size;
   }
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "fft/fft_reference.h"
@@ -21,10 +24,12 @@ std::vector<double> forward(std::vector<double> frame) {
 }
 
 // Every packed element except those listed must be zero to rounding.
-void expectOnly(const std::vector<double>& spectrum, const std::vector<std::pair<int, double>>& expected) {
+void expectOnly(const std::vector<double>& spectrum,
+                const std::vector<std::pair<int, double>>& expected) {
   std::vector<double> want(kFFTSize, 0.0);
   for (auto [index, value] : expected) want[index] = value;
-  for (int i = 0; i < kFFTSize; ++i) EXPECT_NEAR(spectrum[i], want[i], kRounding) << "element " << i;
+  for (int i = 0; i < kFFTSize; ++i)
+    EXPECT_NEAR(spectrum[i], want[i], kRounding) << "element " << i;
 }
 
 TEST(RealFFTForward, UnitImpulseHasAFlatSpectrum) {
@@ -69,7 +74,8 @@ TEST(RealFFTForward, SingleBinsAtTheSymmetryPointsOfTheSplit) {
   for (int bin : {1, 1023, 1024, 1025, 2047, 2048, 2049, 3072, 4095}) {
     std::vector<double> frame(kFFTSize);
     for (int n = 0; n < kFFTSize; ++n) {
-      frame[n] = std::cos(2.0 * std::numbers::pi * ((static_cast<long>(bin) * n) % kFFTSize) / kFFTSize);
+      frame[n] =
+          std::cos(2.0 * std::numbers::pi * ((static_cast<long>(bin) * n) % kFFTSize) / kFFTSize);
     }
     SCOPED_TRACE(bin);
     expectOnly(forward(frame), {{2 * bin, 4096.0}});
@@ -83,7 +89,8 @@ TEST(RealFFTRoundTrip, ReturnsHalfTheSizeTimesTheFrame) {
     std::vector<double> out(kFFTSize);
     realFFTInverse(spectrum.data(), out.data());
     double error = 0;
-    for (int n = 0; n < kFFTSize; ++n) error = std::max(error, std::abs(out[n] - 4096.0 * frame[n]));
+    for (int n = 0; n < kFFTSize; ++n)
+      error = std::max(error, std::abs(out[n] - 4096.0 * frame[n]));
     EXPECT_LE(error / 4096.0, 1e-12) << "seed " << seed;
   }
 }
@@ -121,8 +128,10 @@ TEST(RealFFT, RefusesMissingOrOverlappingBuffersAndSaysSo) {
   EXPECT_EQ(buffer, before);
   const auto lines = diag::takeLines();
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_NE(lines[0].find("realFFTForward: input and output buffers overlap"), std::string::npos) << lines[0];
-  EXPECT_NE(lines[2].find("realFFTInverse: input and output buffers overlap"), std::string::npos) << lines[2];
+  EXPECT_NE(lines[0].find("realFFTForward: input and output buffers overlap"), std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[2].find("realFFTInverse: input and output buffers overlap"), std::string::npos)
+      << lines[2];
   EXPECT_NE(lines[3].find("realFFTForward: missing buffer"), std::string::npos) << lines[3];
   EXPECT_NE(lines[4].find("realFFTInverse: missing buffer"), std::string::npos) << lines[4];
 }

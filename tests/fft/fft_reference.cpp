@@ -78,7 +78,8 @@ std::vector<LongComplex> unpackSpectrum(const std::vector<double>& packed) {
   std::vector<LongComplex> bins(kFFTComplexPoints + 1);
   bins[0] = packed[0];
   bins[kFFTComplexPoints] = packed[1];
-  for (int k = 1; k < kFFTComplexPoints; ++k) bins[k] = LongComplex(packed[2 * k], packed[2 * k + 1]);
+  for (int k = 1; k < kFFTComplexPoints; ++k)
+    bins[k] = LongComplex(packed[2 * k], packed[2 * k + 1]);
   return bins;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "fft/fft_reference.h"
@@ -15,7 +17,8 @@ TEST(RealFFTForward, MatchesTheDirectTransformOfRandomFrames) {
     const auto expected = fftref::realDFT(frame);
     std::vector<double> spectrum(kFFTSize);
     realFFTForward(frame.data(), spectrum.data());
-    EXPECT_LE(fftref::relativeError(fftref::unpackSpectrum(spectrum), expected), 1e-11L) << "seed " << seed;
+    EXPECT_LE(fftref::relativeError(fftref::unpackSpectrum(spectrum), expected), 1e-11L)
+        << "seed " << seed;
   }
 }
 
