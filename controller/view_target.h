@@ -1,0 +1,26 @@
+#pragma once
+// What the edit controller needs of an open editor view: the plain value of every
+// parameter change, and the level values of every level message. The editor view
+// implements it; the controller recognises a view by this type when the SDK reports
+// the view attached.
+
+#include "pluginterfaces/vst/vsttypes.h"
+
+namespace Steinberg::Vst {
+
+class PlugIn_ViewTarget {
+ public:
+  // The kind of level block: four float32 peaks in the stereo build (MicL omni, MicL
+  // figure-eight, MicR omni, MicR figure-eight), two in the mono build.
+  static constexpr uint32 kLevelTag = 65536;
+
+  // A parameter's new plain value, in the units of the parameter table.
+  virtual void updateParameter(ParamID tag, float plain) = 0;
+  // A level block of the given kind; other kinds are for the view to ignore.
+  virtual void updateLevels(uint32 kind, const void* values) = 0;
+
+ protected:
+  virtual ~PlugIn_ViewTarget() = default;
+};
+
+}  // namespace Steinberg::Vst

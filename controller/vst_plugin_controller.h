@@ -1,0 +1,61 @@
+#pragma once
+// The edit controller: registers the parameters with the host, takes the processor's
+// state when a project is loaded, carries the editor's edits (as plain values) to the
+// host, and forwards every parameter change and every level message from the
+// processor to the open editor views. Everything here runs on the host's main thread.
+
+#include <cstddef>
+#include <vector>
+
+#include "controller/parameters.h"
+#include "controller/plugin_plugin_controller.h"
+#include "controller/view_target.h"
+
+namespace Steinberg::Vst {
+
+class VST_PlugInController : public PlugIn_PlugInController {
+ public:
+  static constexpr int kLevelCount = 2 * kPairCount;
+
+  // The factory's creation function: a new controller as its IEditController, or null.
+  static FUnknown* createInstance(void* context);
+
+  //--- IPluginBase
+  tresult PLUGIN_API initialize(FUnknown* context) override;
+  tresult PLUGIN_API terminate() override;
+
+  //--- IConnectionPoint: the processor's level messages.
+  tresult PLUGIN_API notify(IMessage* message) override;
+
+  //--- IEditController
+  tresult PLUGIN_API setComponentState(IBStream* state) override;
+  tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) override;
+  IPlugView* PLUGIN_API createView(FIDString name) override;
+
+  //--- EditController
+  // The editor's way to change a parameter. Unlike the SDK's it takes a PLAIN value:
+  // the parameter and every open view are updated, and the normalized value goes to
+  // the host's component handler (kResultFalse when there is none).
+  tresult performEdit(ParamID tag, ParamValue plainValue) override;
+  void editorDestroyed(EditorView* editor) override;
+  void editorAttached(EditorView* editor) override;
+  void editorRemoved(EditorView* editor) override;
+
+  std::size_t openViewCount() const { return openViews_.size(); }
+  // The last level values received, in the layout of PlugIn_ViewTarget::kLevelTag.
+  const float* levelBlock() const { return levelBlock_; }
+
+ private:
+  struct OpenView {
+    EditorView* editor;        // as the SDK reported it
+    PlugIn_ViewTarget* target;  // the same object, as the controller talks to it
+  };
+
+  template <typename Call>
+  void forEachOpenView(Call&& call);
+
+  std::vector<OpenView> openViews_;  // not owned; in the order they were attached
+  float levelBlock_[kLevelCount] = {};
+};
+
+}  // namespace Steinberg::Vst

@@ -1,0 +1,30 @@
+// The module's factory and its initialisation hooks: each build registers its audio
+// processor and then its edit controller.
+
+#include "controller/class_ids.h"
+#include "controller/vst_plugin_controller.h"
+#include "platform/diagnostics.h"
+#include "processor/vst_plugin_processor.h"
+#include "sdk/module_entry.h"
+#include "sdk/plugin_factory.h"
+
+// Diagnostic lines reach standard output through the writer thread while the host
+// has the module entered.
+bool InitDll() {
+  diag::startWriter();
+  return true;
+}
+
+bool ExitDll() {
+  diag::stopWriter();
+  return true;
+}
+
+BEGIN_FACTORY_DEF(lobeshift::kVendor, lobeshift::kVendorUrl, lobeshift::kVendorEmail)
+  DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kProcessorUID), PClassInfo::kManyInstances, kVstAudioEffectClass,
+             lobeshift::kProcessorName, Vst::kDistributable, lobeshift::kProcessorSubCategories,
+             lobeshift::kClassVersion, lobeshift::kClassSdkVersion, Vst::VST_PlugInProcessor::createInstance)
+  DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kControllerUID), PClassInfo::kManyInstances,
+             kVstComponentControllerClass, lobeshift::kControllerName, 0, "", lobeshift::kClassVersion,
+             lobeshift::kClassSdkVersion, Vst::VST_PlugInController::createInstance)
+END_FACTORY
