@@ -21,8 +21,10 @@ class VSTGUIEditor : public EditorView, public VSTGUI::VSTGUIEditorInterface, pu
   VSTGUIEditor(EditController* controller, ViewRect* size = nullptr);
   ~VSTGUIEditor() override;
 
-  // Builds the frame in `parent` (an X11 window ID); false when it cannot.
+  // Builds the frame in `parent` (an X11 window ID) and keeps it in `frame`; false
+  // when it cannot (then `frame` stays null).
   virtual bool PLUGIN_API open(void* parent, const VSTGUI::PlatformType& type = VSTGUI::kDefaultNative) = 0;
+  // Closes the frame (CFrame::close releases it) and sets `frame` back to null.
   virtual void PLUGIN_API close() = 0;
 
   // How often, in milliseconds, the frame repaints its dirty views.

@@ -247,6 +247,11 @@ TEST(ViewTree, KeysGoToTheFocusViewThenOutwardThroughItsContainers) {
   EXPECT_EQ(frame->getFocusView(), leaf);
   EXPECT_EQ(frame->onKeyDown(up), -1);
   EXPECT_EQ(log, (Log{"leaf key 12"}));
+
+  container->removeView(leaf);  // the frame forgets a focus view that goes
+  EXPECT_EQ(frame->getFocusView(), nullptr);
+  EXPECT_EQ(frame->onKeyDown(up), -1);
+  EXPECT_EQ(log.size(), 1u);
 }
 
 TEST(ViewTree, TheWheelGoesToTheViewUnderThePointer) {
