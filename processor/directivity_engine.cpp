@@ -249,10 +249,8 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
 void PlugIn_DirectivityEngine::processFrame() {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
-  for (int j = 0; j < kFrameLength; ++j) {
-    omniFrame[j] = omniRing_.peek(j);
-    eightFrame[j] = eightRing_.peek(j);
-  }
+  omniRing_.peekBlock(omniFrame, kFrameLength);
+  eightRing_.peekBlock(eightFrame, kFrameLength);
   omniRing_.discard(kHop);
   eightRing_.discard(kHop);
 
@@ -265,25 +263,20 @@ void PlugIn_DirectivityEngine::processFrame() {
   }
 
   if (solo_.omniPre || solo_.eightPre) {
-    // Before the weighting: the windowed capsule signals, in the time domain.
-    for (int j = 0; j < kFrameLength; ++j) {
-      double value;
-      if (solo_.omniPre && solo_.eightPre) {
-        value = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
-      } else if (solo_.omniPre) {
-        value = omniFrame[j];
-      } else {
-        value = eightFrame[j];
-      }
-      outputRing_.pushAdd(static_cast<float>(value));
+    // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
+    const double* heard = solo_.omniPre ? omniFrame : eightFrame;
+    if (solo_.omniPre && solo_.eightPre) {
+      double* mix = outputFrame_.get();
+      for (int j = 0; j < kFrameLength; ++j) mix[j] = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
+      heard = mix;
     }
+    outputRing_.pushAddBlock(heard, kFrameLength, 1.0);
   } else {
     realFFTForward(omniFrame, omniSpectrum_.get());
     realFFTForward(eightFrame, eightSpectrum_.get());
     weightSpectra();
     realFFTInverse(omniSpectrum_.get(), outputFrame_.get());
-    const double* result = outputFrame_.get();
-    for (int j = 0; j < kFrameLength; ++j) outputRing_.pushAdd(static_cast<float>(result[j] * kOutputScale));
+    outputRing_.pushAddBlock(outputFrame_.get(), kFrameLength, kOutputScale);
   }
   // Only the first half is complete; the second half waits beyond the write
   // position for the next frame to add onto it.

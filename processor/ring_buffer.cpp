@@ -23,38 +23,49 @@ std::int32_t Ringbuffer::slot(std::int64_t offsetFromRead) const {
   return static_cast<std::int32_t>(index < 0 ? index + capacity_ : index);
 }
 
-float& Ringbuffer::writeSlot() { return storage_[slot(count_)]; }
-
-void Ringbuffer::afterWrite() {
-  if (count_ < capacity_) {
-    ++count_;
-    return;
-  }
-  // The write went into the oldest value's slot: that value is gone, the ring stays full.
+void Ringbuffer::pushIntoFullRing(float x, bool add) {
+  // The write goes into the oldest value's slot: that value is gone, the ring stays full.
+  float& oldest = storage_[readIndex_];
+  oldest = add ? oldest + x : x;
   diag::write("%s", kOverflowLine);
   readIndex_ = slot(1);
 }
 
-void Ringbuffer::push(float x) {
-  writeSlot() = x;
-  afterWrite();
-}
-
-void Ringbuffer::pushAdd(float x) {
-  writeSlot() += x;
-  afterWrite();
-}
-
-float Ringbuffer::pop() {
-  float& oldest = storage_[readIndex_];
-  const float value = oldest;
-  oldest = 0.0f;
+float Ringbuffer::popFromEmptyRing() {
+  float& slotValue = storage_[readIndex_];
+  const float value = slotValue;
+  slotValue = 0.0f;
   readIndex_ = slot(1);
-  setCount(static_cast<std::int64_t>(count_) - 1, kPoppedTooMuchLine);
+  diag::write("%s", kPoppedTooMuchLine);
   return value;
 }
 
-float Ringbuffer::peek(std::int32_t i) const { return storage_[slot(i)]; }
+void Ringbuffer::peekBlock(double* out, std::int32_t count) const {
+  if (count <= 0) return;
+  if (count > capacity_) {
+    for (std::int32_t j = 0; j < count; ++j) out[j] = peek(j);
+    return;
+  }
+  const std::int32_t first = std::min(count, capacity_ - readIndex_);
+  const float* storage = storage_.get();
+  for (std::int32_t j = 0; j < first; ++j) out[j] = storage[readIndex_ + j];
+  for (std::int32_t j = first; j < count; ++j) out[j] = storage[j - first];
+}
+
+void Ringbuffer::pushAddBlock(const double* values, std::int32_t count, double scale) {
+  if (count <= 0) return;
+  if (count > capacity_ - count_) {
+    // Runs into the oldest values: let the single-value path report and handle it.
+    for (std::int32_t j = 0; j < count; ++j) pushAdd(static_cast<float>(values[j] * scale));
+    return;
+  }
+  const std::int32_t write = wrap(readIndex_ + count_);
+  const std::int32_t first = std::min(count, capacity_ - write);
+  float* storage = storage_.get();
+  for (std::int32_t j = 0; j < first; ++j) storage[write + j] += static_cast<float>(values[j] * scale);
+  for (std::int32_t j = first; j < count; ++j) storage[j - first] += static_cast<float>(values[j] * scale);
+  count_ += count;
+}
 
 void Ringbuffer::discard(std::int32_t n) {
   readIndex_ = slot(n);

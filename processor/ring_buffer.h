@@ -17,8 +17,10 @@
 //    it had... illegal access!") leaves it empty.
 // Every index is reduced into the storage, whatever peek, discard or unwrite are given.
 //
-// Not thread-safe. Allocates only at creation; every operation but clear() runs in
-// constant time and none locks or waits, so it is fit for the audio thread.
+// Not thread-safe. Allocates only at creation; every operation but clear() and the
+// block operations runs in constant time and none locks or waits, so it is fit for
+// the audio thread. The per-sample operations are inline with a fast path for the
+// ordinary case; misuse takes the out-of-line path that reports it.
 
 #include <cstdint>
 #include <memory>
@@ -31,12 +33,43 @@ class Ringbuffer {
   Ringbuffer(const Ringbuffer&) = delete;
   Ringbuffer& operator=(const Ringbuffer&) = delete;
 
-  void push(float x);
-  void pushAdd(float x);
+  void push(float x) {
+    if (count_ < capacity_) {
+      storage_[wrap(readIndex_ + count_)] = x;
+      ++count_;
+    } else {
+      pushIntoFullRing(x, false);
+    }
+  }
+  void pushAdd(float x) {
+    if (count_ < capacity_) {
+      storage_[wrap(readIndex_ + count_)] += x;
+      ++count_;
+    } else {
+      pushIntoFullRing(x, true);
+    }
+  }
   // Removes and returns the oldest value, leaving 0 in its slot.
-  float pop();
+  float pop() {
+    if (count_ < 1) return popFromEmptyRing();
+    float& oldest = storage_[readIndex_];
+    const float value = oldest;
+    oldest = 0.0f;
+    readIndex_ = wrap(readIndex_ + 1);
+    --count_;
+    return value;
+  }
   // The value i places after the oldest; beyond size() whatever the slot holds.
-  float peek(std::int32_t i) const;
+  float peek(std::int32_t i) const {
+    return storage_[i >= 0 && i < capacity_ ? wrap(readIndex_ + i) : slot(i)];
+  }
+
+  // Block forms of the above for whole frames: the same results as count single
+  // calls, without the per-call index arithmetic.
+  // out[j] = peek(j) for j < count.
+  void peekBlock(double* out, std::int32_t count) const;
+  // pushAdd(static_cast<float>(values[j] * scale)) for j < count, in order.
+  void pushAddBlock(const double* values, std::int32_t count, double scale);
   // Drops the n oldest values (storage untouched).
   void discard(std::int32_t n);
   // Drops the n newest values: the write position moves back, storage untouched.
@@ -47,9 +80,11 @@ class Ringbuffer {
   void clear();
 
  private:
+  // index + capacity for an index in 0 .. 2 * capacity - 1.
+  std::int32_t wrap(std::int32_t index) const { return index >= capacity_ ? index - capacity_ : index; }
   std::int32_t slot(std::int64_t offsetFromRead) const;
-  float& writeSlot();
-  void afterWrite();
+  void pushIntoFullRing(float x, bool add);
+  float popFromEmptyRing();
   void setCount(std::int64_t count, const char* underflowLine);
 
   std::int32_t capacity_;

@@ -201,4 +201,34 @@ TEST_F(RingbufferTest, CapacityBelowOneBecomesOne) {
   expectNoLines();
 }
 
+// The block forms must leave a ring exactly as the same single calls would, wherever
+// the read position stands and whether or not the block runs into the oldest values.
+TEST_F(RingbufferTest, BlockFormsMatchSingleCallsAcrossTheWrapAndOnOverflow) {
+  for (int start = 0; start < 7; ++start) {
+    for (int held : {0, 3, 9}) {
+      for (int blockLength : {1, 5, 11, 13}) {
+        SCOPED_TRACE(testing::Message() << start << " " << held << " " << blockLength);
+        Ringbuffer single(11), block(11);
+        for (Ringbuffer* ring : {&single, &block}) {
+          for (int i = 0; i < start; ++i) ring->push(0.0f), ring->pop();
+          for (int i = 0; i < held; ++i) ring->push(0.25f * i);
+        }
+        std::vector<double> values(blockLength);
+        for (int j = 0; j < blockLength; ++j) values[j] = 0.1 * (j + 1) - 0.3;
+
+        std::vector<double> peeked(blockLength);
+        block.peekBlock(peeked.data(), blockLength);
+        for (int j = 0; j < blockLength; ++j) ASSERT_EQ(peeked[j], static_cast<double>(single.peek(j)));
+
+        for (int j = 0; j < blockLength; ++j) single.pushAdd(static_cast<float>(values[j] * 0.5));
+        const auto singleLines = diag::takeLines();
+        block.pushAddBlock(values.data(), blockLength, 0.5);
+        EXPECT_EQ(diag::takeLines(), singleLines);
+        ASSERT_EQ(block.size(), single.size());
+        for (int j = 0; j < 11; ++j) ASSERT_EQ(block.peek(j), single.peek(j)) << j;
+      }
+    }
+  }
+}
+
 }  // namespace
