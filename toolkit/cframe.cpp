@@ -17,7 +17,10 @@ CFrame::~CFrame() {
   mouseViews_.clear();
   // The children go before the platform frame, so nothing paints into a closed window.
   removeAll(true);
-  if (platformFrame_) platformFrame_->forget();
+  if (platformFrame_) {
+    platformFrame_->detachFrame();
+    platformFrame_->forget();
+  }
 }
 
 bool CFrame::open(void* systemWindow, PlatformType type, IPlatformFrameConfig* config) {
@@ -39,6 +42,7 @@ void CFrame::close() {
   removeAll(true);
   removed(nullptr);
   if (platformFrame_) {
+    platformFrame_->detachFrame();
     platformFrame_->forget();
     platformFrame_ = nullptr;
   }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "sdk/vstgui_editor.h"
@@ -67,14 +68,28 @@ class WindowEditor : public VSTGUIEditor {
 
 class CountingListener : public VSTGUI::CControlListener {
  public:
-  void valueChanged(VSTGUI::CControl*) override { ++changes; }
+  void valueChanged(VSTGUI::CControl*) override {
+    ++changes;
+    if (onChange) onChange();
+  }
   int changes = 0;
+  std::function<void()> onChange;
 };
 
 class X11Window : public ::testing::Test {
  protected:
+  // One connection for the whole suite: an X server with no client left resets
+  // itself, and a test that connects during the reset would find no display.
+  static void SetUpTestSuite() {
+    if (std::getenv("DISPLAY")) display = XOpenDisplay(nullptr);
+  }
+  static void TearDownTestSuite() {
+    if (display) XCloseDisplay(display);
+    display = nullptr;
+  }
+
   void SetUp() override {
-    if (!std::getenv("DISPLAY") || !(display = XOpenDisplay(nullptr))) GTEST_SKIP() << "no X display";
+    if (!display) GTEST_SKIP() << "no X display";
     parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 200, 150, 0, 0, 0);
     XMapWindow(display, parent);
     XSync(display, False);
@@ -88,7 +103,7 @@ class X11Window : public ::testing::Test {
     editor->release();
     controller->release();
     XDestroyWindow(display, parent);
-    XCloseDisplay(display);
+    XSync(display, False);
   }
 
   Window editorWindow() {
@@ -116,7 +131,7 @@ class X11Window : public ::testing::Test {
     return false;
   }
 
-  Display* display = nullptr;
+  static inline Display* display = nullptr;
   Window parent = 0;
   host::RunLoop runLoop;
   TestPlugFrame plugFrame{&runLoop};
@@ -149,6 +164,20 @@ TEST_F(X11Window, TheEditorDrawsTakesAClickAndRepaintsDirtyViewsOnIdle) {
   EXPECT_EQ(editor->removed(), kResultOk);
   XSync(display, False);
   EXPECT_EQ(editorWindow(), 0u);  // the window went with the frame
+  EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
+  EXPECT_EQ(runLoop.timerCount(), 0u);
+}
+
+TEST_F(X11Window, AClickMayCloseTheEditorWhileItsEventIsHandled) {
+  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(parent), kPlatformTypeX11EmbedWindowID), kResultOk);
+  const Window window = editorWindow();
+  ASSERT_TRUE(waitForPixel(window, 14, 14, toolkit_test::kStackRed));
+  listener.onChange = [this] { editor->removed(); };
+  const std::string command = "xdotool mousemove --window " + std::to_string(window) + " 14 14 click 1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  for (int i = 0; i < 20 && listener.changes == 0; ++i) runLoop.runFor(20);
+  EXPECT_EQ(listener.changes, 1);
+  runLoop.runFor(100);  // the rest of the event batch and the release find no frame
   EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
   EXPECT_EQ(runLoop.timerCount(), 0u);
 }

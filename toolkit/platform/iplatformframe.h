@@ -45,6 +45,9 @@ class IPlatformFrame : public CBaseObject {
   // Repaints every marked rectangle now and shows the result.
   virtual void paintInvalid() = 0;
   virtual PlatformType getPlatformType() const = 0;
+  // The frame is closing: nothing may call it any more, even if this platform frame
+  // lives on for the rest of an event it is handling.
+  virtual void detachFrame() = 0;
 };
 
 // Creates the platform frame of `type` for a frame of `size`; nullptr (with a

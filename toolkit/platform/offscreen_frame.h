@@ -15,6 +15,7 @@ class OffscreenPlatformFrame : public IPlatformFrame {
   void invalidRect(const CRect& rect) override { buffer_.invalidate(rect); }
   void paintInvalid() override { buffer_.paint(); }
   PlatformType getPlatformType() const override { return kOffscreen; }
+  void detachFrame() override { buffer_.detachFrame(); }
 
   bool hasInvalid() const { return buffer_.hasInvalid(); }
   CColor getPixel(int x, int y) const { return buffer_.getPixel(x, y); }

@@ -51,7 +51,7 @@ void PaintBuffer::invalidate(const CRect& rect) {
 std::vector<CRect> PaintBuffer::paint() {
   std::vector<CRect> rects;
   rects.swap(invalid_);  // marks made while painting wait for the next pass
-  if (rects.empty()) return rects;
+  if (rects.empty() || !frame_) return {};
   CDrawContext context(surface_);
   cairo_t* cairo = cairo_create(surface_);
   cairo_set_operator(cairo, CAIRO_OPERATOR_CLEAR);

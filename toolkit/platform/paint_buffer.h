@@ -21,8 +21,10 @@ class PaintBuffer {
   // Marks a rectangle; overlapping marks merge, and too many become one.
   void invalidate(const CRect& rect);
   bool hasInvalid() const { return !invalid_.empty(); }
-  // Repaints every marked rectangle and returns them (whole pixels).
+  // Repaints every marked rectangle and returns them (whole pixels); nothing once the
+  // frame is detached.
   std::vector<CRect> paint();
+  void detachFrame() { frame_ = nullptr; }
 
   cairo_surface_t* getSurface() const { return surface_; }
   int getWidth() const { return width_; }

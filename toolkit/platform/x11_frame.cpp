@@ -98,6 +98,11 @@ X11PlatformFrame::~X11PlatformFrame() {
   XCloseDisplay(display_);
 }
 
+void X11PlatformFrame::detachFrame() {
+  frame_ = nullptr;
+  buffer_.detachFrame();
+}
+
 void X11PlatformFrame::onEvent() { paintInvalid(); }
 
 void X11PlatformFrame::paintInvalid() {
@@ -113,7 +118,8 @@ void X11PlatformFrame::paintInvalid() {
 }
 
 void X11PlatformFrame::readEvents() {
-  while (XPending(display_) > 0) {
+  // A handler may close the frame; the events after that have nobody to go to.
+  while (frame_ && XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
     if (event.xany.window != window_) continue;

@@ -28,6 +28,7 @@ class X11PlatformFrame : public IPlatformFrame, private X11::IEventHandler {
   // Reads the events waiting, repaints what is invalid and shows it.
   void paintInvalid() override;
   PlatformType getPlatformType() const override { return kX11EmbedWindowID; }
+  void detachFrame() override;
 
   unsigned long getWindow() const { return window_; }
   Display* getDisplay() const { return display_; }
