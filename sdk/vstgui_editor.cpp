@@ -81,7 +81,8 @@ tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type) {
       if (plugFrame) plugFrame->resizeView(this, &frameRect);
     }
   }
-  if (!timer_) timer_ = new VSTGUI::CVSTGUITimer(static_cast<VSTGUI::CBaseObject*>(this), static_cast<uint32_t>(idleRate_));
+  if (!timer_)
+    timer_ = new VSTGUI::CVSTGUITimer(static_cast<VSTGUI::CBaseObject*>(this), static_cast<uint32_t>(idleRate_));
   timer_->start();
   return EditorView::attached(parent, type);
 }

@@ -77,7 +77,8 @@ bool HostRunLoopAdapter::registerEventHandler(int fd, VSTGUI::X11::IEventHandler
 }
 
 bool HostRunLoopAdapter::unregisterEventHandler(VSTGUI::X11::IEventHandler* handler) {
-  return dropRegistration(events_, handler, [this](EventBridge* bridge) { hostRunLoop_->unregisterEventHandler(bridge); });
+  return dropRegistration(events_, handler,
+                          [this](EventBridge* bridge) { hostRunLoop_->unregisterEventHandler(bridge); });
 }
 
 bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds, VSTGUI::X11::ITimerHandler* handler) {

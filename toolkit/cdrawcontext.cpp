@@ -96,8 +96,8 @@ void CDrawContext::resetClipRect() {
 }
 
 void CDrawContext::saveGlobalState() {
-  savedStates_.push_back(
-      State{frameColor_, fillColor_, fontColor_, fontName_, fontSize_, fontStyle_, lineWidth_, drawMode_, globalAlpha_});
+  savedStates_.push_back(State{frameColor_, fillColor_, fontColor_, fontName_, fontSize_, fontStyle_, lineWidth_,
+                               drawMode_, globalAlpha_});
 }
 
 void CDrawContext::restoreGlobalState() {
@@ -146,7 +146,8 @@ void CDrawContext::drawRect(const CRect& rect, const CDrawStyle drawStyle) {
   DrawScope scope(*this);
   CRect r(rect);
   r.normalize();
-  if (drawMode_ == kAliasing) r = CRect(std::round(r.left), std::round(r.top), std::round(r.right), std::round(r.bottom));
+  if (drawMode_ == kAliasing)
+    r = CRect(std::round(r.left), std::round(r.top), std::round(r.right), std::round(r.bottom));
   if (drawStyle == kDrawFilled || drawStyle == kDrawFilledAndStroked) {
     cairo_rectangle(cairo_, r.left, r.top, r.getWidth(), r.getHeight());
     setSource(cairo_, fillColor_, globalAlpha_);

@@ -66,6 +66,7 @@ bool CFrame::removed(CView* /*parent*/) {
 
 void CFrame::idle() {
   if (!platformFrame_) return;
+  CBaseObjectGuard guard(this);  // a view may close the frame while it is repainted
   if (isDirty()) invalidateDirtyViews();
   platformFrame_->paintInvalid();
 }

@@ -132,7 +132,9 @@ class RecordingListener : public CControlListener {
   void controlBeginEdit(CControl* control) override {
     log_->push_back("listener begin " + std::to_string(control->getTag()));
   }
-  void controlEndEdit(CControl* control) override { log_->push_back("listener end " + std::to_string(control->getTag())); }
+  void controlEndEdit(CControl* control) override {
+    log_->push_back("listener end " + std::to_string(control->getTag()));
+  }
   int valueChangedCount = 0;
   float lastValue = -1;
 

@@ -68,7 +68,8 @@ void CVuMeter::draw(CDrawContext* context) {
   }
   offRect.offset(size.left, size.top);
   onRect.offset(size.left, size.top);
-  if (offBitmap_) offBitmap_->draw(context, offRect, style_ & kHorizontal ? CPoint(offRect.left - size.left, 0) : CPoint());
+  const CPoint offOffset = style_ & kHorizontal ? CPoint(offRect.left - size.left, 0) : CPoint();
+  if (offBitmap_) offBitmap_->draw(context, offRect, offOffset);
   onBitmap_->draw(context, onRect, onOffset);
 }
 

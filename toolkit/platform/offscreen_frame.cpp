@@ -19,8 +19,9 @@ bool OffscreenPlatformFrame::writePNG(const char* path) const {
 }
 
 OffscreenPlatformFrame* OffscreenPlatformFrame::of(const CFrame* frame) {
-  if (!frame || !frame->getPlatformFrame() || frame->getPlatformFrame()->getPlatformType() != kOffscreen) return nullptr;
-  return static_cast<OffscreenPlatformFrame*>(frame->getPlatformFrame());
+  IPlatformFrame* platformFrame = frame ? frame->getPlatformFrame() : nullptr;
+  if (!platformFrame || platformFrame->getPlatformType() != kOffscreen) return nullptr;
+  return static_cast<OffscreenPlatformFrame*>(platformFrame);
 }
 
 }  // namespace VSTGUI

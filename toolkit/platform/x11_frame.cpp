@@ -47,7 +47,8 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
   }
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
-    diag::write("Editor window: cannot connect to the X display '%s'\n", std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+    const char* name = std::getenv("DISPLAY");
+    diag::write("Editor window: cannot connect to the X display '%s'\n", name ? name : "");
     return nullptr;
   }
   const unsigned width = static_cast<unsigned>(std::max(1.0, std::ceil(size.getWidth())));
@@ -88,7 +89,8 @@ X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& s
     : frame_(frame), buffer_(frame, size), display_(display), window_(window), runLoop_(runLoop) {
   XWindowAttributes attributes;
   XGetWindowAttributes(display_, window_, &attributes);
-  windowSurface_ = cairo_xlib_surface_create(display_, window_, attributes.visual, buffer_.getWidth(), buffer_.getHeight());
+  windowSurface_ =
+      cairo_xlib_surface_create(display_, window_, attributes.visual, buffer_.getWidth(), buffer_.getHeight());
 }
 
 X11PlatformFrame::~X11PlatformFrame() {
