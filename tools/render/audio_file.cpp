@@ -54,6 +54,20 @@ std::string encodingName(int format) {
   }
 }
 
+// The data of a WAV file, with room to spare for the header chunks.
+constexpr std::int64_t kLargestWavData = 0xFFFFFFFFLL - (1LL << 20);
+
+std::int64_t bytesPerSample(int format) {
+  switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8: return 1;
+    case SF_FORMAT_PCM_16: return 2;
+    case SF_FORMAT_PCM_24: return 3;
+    case SF_FORMAT_DOUBLE: return 8;
+    default: return 4;
+  }
+}
+
 bool isIntegerEncoding(int format) {
   switch (format & SF_FORMAT_SUBMASK) {
     case SF_FORMAT_FLOAT:
@@ -116,22 +130,23 @@ AudioWriter::~AudioWriter() {
   if (sndfile_ != nullptr) sf_close(sndfile_);
 }
 
-host::Result<std::unique_ptr<AudioWriter>> AudioWriter::create(std::unique_ptr<PendingFile> file, const AudioFormat& format) {
+host::Result<std::unique_ptr<AudioWriter>> AudioWriter::create(std::unique_ptr<PendingFile> file, const AudioFormat& format,
+                                                               std::int64_t expectedFrames) {
   using Created = host::Result<std::unique_ptr<AudioWriter>>;
   const std::string& target = file->targetPath();
   SF_INFO info{};
   info.samplerate = format.sampleRate;
   info.channels = format.channels;
-  // A long WAV grows into RF64 past 4 GB; below that the file stays a plain WAV.
+  info.format = format.sndfileFormat;
   const bool wav = (format.sndfileFormat & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV;
-  info.format = wav ? (format.sndfileFormat & ~SF_FORMAT_TYPEMASK) | SF_FORMAT_RF64 : format.sndfileFormat;
+  if (wav && expectedFrames * format.channels * bytesPerSample(format.sndfileFormat) > kLargestWavData)
+    info.format = (format.sndfileFormat & ~SF_FORMAT_TYPEMASK) | SF_FORMAT_RF64;
   if (!sf_format_check(&info))
     return Created::failure("cannot write '" + target + "' as " + describeFormat(format.sndfileFormat) + " with " +
                             std::to_string(format.channels) + " channels at " + std::to_string(format.sampleRate) + " Hz");
   // The descriptor stays the pending file's: it syncs and closes it on commit.
   SNDFILE* sndfile = sf_open_fd(file->descriptor(), SFM_WRITE, &info, SF_FALSE);
   if (sndfile == nullptr) return Created::failure("cannot write '" + target + "': " + sf_strerror(nullptr));
-  if (wav) sf_command(sndfile, SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
   // Integer samples beyond full scale are clipped rather than wrapped around.
   if (isIntegerEncoding(format.sndfileFormat)) sf_command(sndfile, SFC_SET_CLIPPING, nullptr, SF_TRUE);
   return Created::success(std::unique_ptr<AudioWriter>(new AudioWriter(std::move(file), sndfile)));

@@ -34,9 +34,9 @@ host::Status writeChannels(const std::string& path, const DemoChannels& channels
   auto file = PendingFile::create(path);
   if (!file) return host::Status::failure(file.error());
   const AudioFormat format{sampleRate, static_cast<int>(channels.size()), SF_FORMAT_WAV | SF_FORMAT_FLOAT};
-  auto writer = AudioWriter::create(std::move(*file), format);
-  if (!writer) return host::Status::failure(writer.error());
   const std::size_t length = channels.front().size();
+  auto writer = AudioWriter::create(std::move(*file), format, static_cast<std::int64_t>(length));
+  if (!writer) return host::Status::failure(writer.error());
   std::vector<float> interleaved(length * channels.size());
   for (std::size_t n = 0; n < length; ++n)
     for (std::size_t channel = 0; channel < channels.size(); ++channel) interleaved[n * channels.size() + channel] = channels[channel][n];

@@ -82,7 +82,7 @@ host::Result<RenderSummary> renderFile(const Options& options) {
                            outputFormatFor(options.outputPath, input.sndfileFormat, options.keepFormat)};
   auto outputFile = PendingFile::create(options.outputPath);
   if (!outputFile) return Rendered::failure(outputFile.error());
-  auto writer = AudioWriter::create(std::move(*outputFile), output);
+  auto writer = AudioWriter::create(std::move(*outputFile), output, (*reader)->frames());
   if (!writer) return Rendered::failure(writer.error());
   std::unique_ptr<PendingFile> stateFile;
   if (!options.saveStatePath.empty()) {
