@@ -1,0 +1,58 @@
+-- Each build on an audio track that monitors its (sine) input live; the track's output
+-- meter must show the plug-in passing audio and following its parameters. The session
+-- is saved for reload_session.lua.
+dofile(debug.getinfo(1, "S").source:sub(2):match("(.*/)") .. "ardour_engine.lua")
+start_engine()
+assert(create_session(session_dir, "lobeshift", 48000), "no session")
+
+local tracks = {}
+for _, v in ipairs(variants) do
+  local track = Session:new_audio_track(v.inputs, 2, nil, 1, v.name, ARDOUR.PresentationInfo.max_order,
+                                        ARDOUR.TrackMode.Normal, true):front()
+  track:monitoring_control():set_value(ARDOUR.MonitorChoice.MonitorInput, PBD.GroupControlDisposition.NoGroup)
+  local processor = ARDOUR.LuaAPI.new_plugin(Session, v.name, ARDOUR.PluginType.VST3, "")
+  assert(not processor:isnil(), "Ardour cannot instantiate " .. v.name)
+  assert(track:add_processor_by_index(processor, 0, nil, true) == 0, "Ardour cannot insert " .. v.name)
+  local insert = processor:to_insert()
+  print(string.format("%s: inserted, %d parameters, latency %d samples, %d inputs -> %d outputs", v.name,
+        insert:plugin(0):parameter_count(), processor:signal_latency(),
+        insert:natural_input_streams():n_audio(), insert:natural_output_streams():n_audio()))
+  assert(insert:plugin(0):parameter_count() == v.parameters, "parameter count")
+  assert(processor:signal_latency() == 8192, "reported latency")
+  tracks[#tracks + 1] = { variant = v, track = track, processor = processor }
+end
+
+local function levels(label)
+  local result = {}
+  for _, t in ipairs(tracks) do
+    local left, right = output_peaks(t.track)
+    print(string.format("%-16s %-17s output peak L %6.1f dBFS, R %6.1f dBFS", label, t.variant.name, left, right))
+    result[#result + 1] = { left, right }
+  end
+  return result
+end
+
+-- 8192 samples of latency are 0.17 s at 48 kHz.
+ARDOUR.LuaAPI.usleep(1500000)
+for _, l in ipairs(levels("default setting")) do assert(l[1] > -30 and l[2] > -30, "no audio through the plug-in") end
+
+-- Every control point omni: the output is the omni capsule alone.
+for _, t in ipairs(tracks) do
+  for _, id in ipairs({ 0, 2, 4 }) do ARDOUR.LuaAPI.set_processor_param(t.processor, id, 1.0) end
+end
+ARDOUR.LuaAPI.usleep(1000000)
+local omni = levels("omni curve")
+
+-- Omni gains to -6 dB (normalized 0): the output drops by 6 dB.
+for _, t in ipairs(tracks) do
+  for _, id in ipairs(t.variant.omni_gains) do ARDOUR.LuaAPI.set_processor_param(t.processor, id, 0.0) end
+end
+ARDOUR.LuaAPI.usleep(1000000)
+for i, l in ipairs(levels("omni gain -6 dB")) do
+  for channel = 1, 2 do
+    assert(math.abs(l[channel] - (omni[i][channel] - 6.02)) < 0.5, "the output did not follow the gain")
+  end
+end
+
+Session:save_state("", false, false, false, false, false)
+close_session()

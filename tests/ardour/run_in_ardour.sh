@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs both bundles inside Ardour without its window (Ardour's Lua session tool on the
+# dummy audio backend): each plug-in goes on an audio track fed by sine generators,
+# must pass audio and follow its parameters, and must come back with its settings
+# when the saved session is opened again. Exits 77 (skipped) without Ardour.
+# Usage: run_in_ardour.sh <stereo bundle.vst3> <mono bundle.vst3>
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+ardour_lib=${ARDOUR_LIB:-/usr/lib/ardour7}
+lua_session=${ARDOUR_LUA:-$(command -v ardour7-lua || true)}
+if [[ -z "$lua_session" || ! -x "$ardour_lib/ardour-vst3-scanner" ]]; then
+  echo "SKIP: ardour7-lua or the VST 3 scanner not found (Debian package ardour)"
+  exit 77
+fi
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export HOME="$scratch" XDG_CACHE_HOME="$scratch/.cache" XDG_CONFIG_HOME="$scratch/.config"
+export LOBESHIFT_SESSION_DIR="$scratch/session"
+mkdir -p "$HOME/.vst3"
+for bundle in "$@"; do cp -r "$bundle" "$HOME/.vst3/"; done
+# Ardour takes a cache entry only when it is newer than the module, to the second.
+find "$HOME/.vst3" -exec touch -d '1 minute ago' {} +
+# Ardour reads plug-ins from its scanner's cache, keyed by the absolute module path.
+for bundle in "$HOME"/.vst3/*.vst3; do
+  LD_LIBRARY_PATH="$ardour_lib" "$ardour_lib/ardour-vst3-scanner" --quiet "$bundle" | grep -v '^Processor: ' || true
+done
+
+# The plug-ins' own diagnostic lines ("Processor: ...") are left out of the log.
+run() {
+  set +e
+  timeout 120 "$lua_session" "$here/$1" >"$scratch/$1.log" 2>&1
+  local status=$?
+  set -e
+  grep -v '^Processor: ' "$scratch/$1.log" || true
+  [[ $status -eq 0 ]] || { echo "FAIL: $1 exited with $status"; exit 1; }
+}
+run pass_audio.lua
+run reload_session.lua
+echo "PASS"
