@@ -71,7 +71,7 @@ tresult VST_PlugInProcessor::processAudio(ProcessData& data) {
   runEngines(input, output, sampleCount);
   if (inputSilent) {
     silence_.heardSilence(sampleCount);
-  } else {
+  } else if (sampleCount > 0) {
     silence_.heardSound();
   }
   return kResultOk;

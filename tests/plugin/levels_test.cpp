@@ -31,6 +31,7 @@ TEST_F(PluginTest, PeaksReachThePeerEvery50MillisecondsInPairOrder) {
   elapse(1);
   ASSERT_EQ(recorder.messages.size(), 1u);
   EXPECT_EQ(recorder.messages[0].id, "gainData");
+  EXPECT_EQ(recorder.messages[0].size, sizeof(float) * 2 * kPairCount);
 #if LOBESHIFT_STEREO
   // MicL omni, MicL figure-eight, MicR omni, MicR figure-eight.
   EXPECT_EQ(recorder.messages[0].levels, (std::vector<float>{0.1f, 0.3f, 0.2f, 0.4f}));
