@@ -4,6 +4,7 @@
 #include "pluginterfaces/base/ustring.h"
 #include "pluginterfaces/vst/ivstmessage.h"
 #include "pluginterfaces/vst/ivstunits.h"
+#include "public.sdk/source/vst/hosting/hostclasses.h"
 #include "tests/plugin/plugin_fixture.h"
 
 using namespace Steinberg;
@@ -75,11 +76,7 @@ TEST_F(PluginTest, TheControllerAnswersEveryMessageWithFalse) {
   FUnknownPtr<Vst::IConnectionPoint> controller(plugin->controller());
   ASSERT_TRUE(controller);
   for (const char* id : {"gainData", "somethingElse"}) {
-    TUID messageIid;
-    Vst::IMessage::iid.toTUID(messageIid);
-    void* object = nullptr;
-    ASSERT_EQ(context->createInstance(messageIid, messageIid, &object), kResultTrue);
-    IPtr<Vst::IMessage> message = owned(static_cast<Vst::IMessage*>(object));
+    IPtr<Vst::IMessage> message = owned(new Vst::HostMessage());
     message->setMessageID(id);
     const float levels[4] = {1.0f, 0.5f, 0.25f, 0.125f};
     message->getAttributes()->setBinary("vuValue", levels, sizeof levels);
