@@ -6,32 +6,9 @@
 
 #include "processor/fft_complex_math.h"
 #include "processor/fft_constants.h"
+#include "processor/fft_folded_twiddle.h"
 
 namespace fftdetail {
-
-struct ScalarComplex {
-  double re;
-  double im;
-};
-
-// One step of the recurrence, in the order of operations the run-time recurrence
-// below uses, so that twiddles folded in at compile time equal the run-time ones.
-template <FFTDirection D>
-constexpr ScalarComplex rotateOneStep(ScalarComplex w, RotationConstants c) {
-  if constexpr (D == kFFTForward) {
-    return {w.re - (c.alpha * w.re - c.beta * w.im), w.im - (c.alpha * w.im + c.beta * w.re)};
-  } else {
-    return {w.re - (c.alpha * w.re + c.beta * w.im), w.im - (c.alpha * w.im - c.beta * w.re)};
-  }
-}
-
-// Twiddle j of a transform of `size` points, for constants folded in at compile time.
-template <int size, FFTDirection D>
-constexpr ScalarComplex foldedTwiddle(int j) {
-  ScalarComplex w{1.0, 0.0};
-  for (int step = 0; step < j; ++step) w = rotateOneStep<D>(w, rotationConstants(size));
-  return w;
-}
 
 template <int size, FFTDirection D, int j>
 inline Complex foldedTwiddleValue() {
@@ -40,7 +17,7 @@ inline Complex foldedTwiddleValue() {
 }
 
 // The run-time recurrence: w - (alpha w + (-/+ beta, +/- beta) swap(w)) is, part by
-// part, exactly the scalar step above.
+// part, exactly the scalar step rotateOneStep.
 template <FFTDirection D>
 class TwiddleRecurrence {
  public:

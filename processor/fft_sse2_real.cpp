@@ -1,10 +1,5 @@
-#include <cstdint>
-
-#include "platform/diagnostics.h"
-#include "processor/fft.h"
-#include "processor/fft_bit_reversal.h"
-#include "processor/fft_levels.h"
-
+// The SSE2 path's split and merge of the real transform.
+//
 // The real transform of 8192 samples runs as a complex transform of the 4096 points
 // z[n] = x[2n] + i x[2n + 1]. With M = 4096 and W_n = e^(-2 pi i n / 8192), the even
 // and odd halves E = (Z[n] + conj Z[M - n]) / 2 and O = (Z[n] - conj Z[M - n]) / 2i
@@ -13,6 +8,12 @@
 // Bins go in groups of eight, n, M - n, M/2 - n, M/2 + n for n = k and n = M/4 - k:
 // W_(M/2-n) = -i conj W_n exactly, and W_(M/4-k) = e^(-i pi/4) conj W_k, so one
 // recurrence of M/8 steps serves all 4096 bins.
+
+#include "processor/fft_sse2_real.h"
+
+#include "processor/fft.h"
+#include "processor/fft_bit_reversal.h"
+#include "processor/fft_twiddle.h"
 
 using namespace fftdetail;
 
@@ -46,27 +47,6 @@ inline void splitQuartet(double* data, int n, Complex w) {
   splitPair(data, kHalf - n, negatedConjugate(half));  // -i W_(M/2-n) = -conj W_n
 }
 
-void splitRealSpectrum(double* data) {
-  const double z0re = data[0];
-  const double z0im = data[1];
-  data[0] = z0re + z0im;
-  data[1] = z0re - z0im;
-  storePoint(data, kHalf, conjugate(loadPoint(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
-  const Complex one = makeComplex(1.0, 0.0);
-  splitPair(
-      data, kQuarter,
-      quarterTurned<kFFTForward>(multiplierOf(_mm_set1_pd(0.5) * eighthTurnOfConjugate(one))));
-
-  TwiddleRecurrence<kFFTForward> twiddle(rotationConstants(kFFTSize));
-  for (int k = 1; k < kEighth; ++k) {
-    twiddle.advance();
-    splitQuartet(data, k, twiddle.value());
-    splitQuartet(data, kQuarter - k, eighthTurnOfConjugate(twiddle.value()));
-  }
-  twiddle.advance();
-  splitQuartet(data, kEighth, twiddle.value());
-}
-
 // Z[n] and Z[M - n] from X[n] and X[M - n], written to out at the bit-reversed
 // positions rn and rm; halfTurnedInverse = i / (2 W_n).
 inline void mergePair(const double* spectrum, int n, const Multiplier& halfTurnedInverse,
@@ -97,7 +77,31 @@ inline void mergeQuartet(const double* spectrum, int n, Complex w, double* out, 
   mergePair(spectrum, kHalf - n, negated(scaled), out, mirrorOfNegative(rn + 1), rn + 1);
 }
 
-// Writes Z in bit-reversed order, ready for the complex transform's levels.
+}  // namespace
+
+namespace fftdetail {
+
+void splitRealSpectrum(double* data) {
+  const double z0re = data[0];
+  const double z0im = data[1];
+  data[0] = z0re + z0im;
+  data[1] = z0re - z0im;
+  storePoint(data, kHalf, conjugate(loadPoint(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
+  const Complex one = makeComplex(1.0, 0.0);
+  splitPair(
+      data, kQuarter,
+      quarterTurned<kFFTForward>(multiplierOf(_mm_set1_pd(0.5) * eighthTurnOfConjugate(one))));
+
+  TwiddleRecurrence<kFFTForward> twiddle(rotationConstants(kFFTSize));
+  for (int k = 1; k < kEighth; ++k) {
+    twiddle.advance();
+    splitQuartet(data, k, twiddle.value());
+    splitQuartet(data, kQuarter - k, eighthTurnOfConjugate(twiddle.value()));
+  }
+  twiddle.advance();
+  splitQuartet(data, kEighth, twiddle.value());
+}
+
 void mergeRealSpectrum(const double* spectrum, double* out) {
   out[0] = 0.5 * (spectrum[0] + spectrum[1]);
   out[1] = 0.5 * (spectrum[0] - spectrum[1]);
@@ -123,35 +127,4 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   mergeQuartet(spectrum, kEighth, twiddle.value(), out, mirror.value());
 }
 
-// The caller's two buffers: present, and not overlapping, since every routine
-// reads one while it writes the other.
-bool separateBuffers(const char* operation, const double* a, const double* b) {
-  if (a == nullptr || b == nullptr) {
-    diag::write("%s: missing buffer, nothing transformed", operation);
-    return false;
-  }
-  const auto first = reinterpret_cast<std::uintptr_t>(a);
-  const auto second = reinterpret_cast<std::uintptr_t>(b);
-  constexpr std::uintptr_t bytes = kFFTSize * sizeof(double);
-  if (first < second + bytes && second < first + bytes) {
-    diag::write("%s: input and output buffers overlap, nothing transformed", operation);
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-void realFFTForward(double* frame, double* spectrum) {
-  if (!separateBuffers("realFFTForward", frame, spectrum)) return;
-  gatherBitReversedBlocksOf8<kFFTForward>(frame, spectrum);
-  combineLevelsAbove8<kFFTForward>(spectrum);
-  splitRealSpectrum(spectrum);
-}
-
-void realFFTInverse(const double* spectrum, double* out) {
-  if (!separateBuffers("realFFTInverse", spectrum, out)) return;
-  mergeRealSpectrum(spectrum, out);
-  transformBlocksOf8<kFFTInverse>(out);
-  combineLevelsAbove8<kFFTInverse>(out);
-}
+}  // namespace fftdetail

@@ -1,0 +1,103 @@
+// The public transforms: argument checks, then the instruction-set path chosen for
+// this processor.
+
+#include <atomic>
+#include <cstdint>
+
+#include "platform/diagnostics.h"
+#include "processor/fft.h"
+#include "processor/fft_bit_reversal.h"
+#include "processor/fft_complex_math.h"
+#include "processor/fft_paths.h"
+
+using namespace fftdetail;
+
+namespace {
+
+// Constant-initialised, so it holds null before any code of this module runs; the
+// first transform stores the choice. Two threads racing there store the same value.
+std::atomic<const FFTPath*> chosenPath{nullptr};
+
+const FFTPath& choosePath() { return avx2Supported() ? kAvx2Path : kSse2Path; }
+
+// The caller's two buffers: present, and not overlapping, since every routine
+// reads one while it writes the other.
+bool separateBuffers(const char* operation, const double* a, const double* b) {
+  if (a == nullptr || b == nullptr) {
+    diag::write("%s: missing buffer, nothing transformed", operation);
+    return false;
+  }
+  const auto first = reinterpret_cast<std::uintptr_t>(a);
+  const auto second = reinterpret_cast<std::uintptr_t>(b);
+  constexpr std::uintptr_t bytes = kFFTSize * sizeof(double);
+  if (first < second + bytes && second < first + bytes) {
+    diag::write("%s: input and output buffers overlap, nothing transformed", operation);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+namespace fftdetail {
+
+bool avx2Supported() {
+  // The processor model is normally read by a constructor in the runtime library;
+  // reading it again here makes the answer right even before that has run. It only
+  // executes CPUID and XGETBV, which also confirms that the system saves the
+  // 256-bit registers.
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+}
+
+const FFTPath& activePath() {
+  const FFTPath* path = chosenPath.load(std::memory_order_acquire);
+  if (path == nullptr) {
+    path = &choosePath();
+    chosenPath.store(path, std::memory_order_release);
+  }
+  return *path;
+}
+
+}  // namespace fftdetail
+
+void realFFTForward(double* frame, double* spectrum) {
+  if (!separateBuffers("realFFTForward", frame, spectrum)) return;
+  activePath().realForward(frame, spectrum);
+}
+
+void realFFTInverse(const double* spectrum, double* out) {
+  if (!separateBuffers("realFFTInverse", spectrum, out)) return;
+  activePath().realInverse(spectrum, out);
+}
+
+void complexFFT(double* data, FFTDirection direction) {
+  if (data == nullptr) {
+    diag::write("complexFFT: missing buffer, nothing transformed");
+  } else if (direction == kFFTForward) {
+    activePath().complexForward(data);
+  } else if (direction == kFFTInverse) {
+    activePath().complexInverse(data);
+  } else {
+    diag::write("complexFFT: unknown direction %d, nothing transformed",
+                static_cast<int>(direction));
+  }
+}
+
+// Not on the real transforms' path (they fuse the permutation into their first
+// pass), so one implementation serves every processor.
+void bitReverse(double* data) {
+  if (data == nullptr) {
+    diag::write("bitReverse: missing buffer, nothing permuted");
+    return;
+  }
+  MirrorCounter<kFFTComplexPoints> mirror;
+  for (int n = 0; n < kFFTComplexPoints; ++n, mirror.advance()) {
+    const int m = mirror.value();
+    if (n < m) {
+      const Complex point = loadPoint(data, n);
+      storePoint(data, n, loadPoint(data, m));
+      storePoint(data, m, point);
+    }
+  }
+}

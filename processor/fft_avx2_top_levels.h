@@ -1,0 +1,96 @@
+#pragma once
+
+// Sizes 1024, 2048 and 4096 of the complex transform in the AVX2 path, in one pass
+// over the data like the SSE2 path's, on two neighbouring points per register.
+
+#include "processor/fft_avx2_twiddle.h"
+
+namespace fftavx2 {
+
+// The twiddles of two neighbouring indices j, j + 1 < 512 in sizes 1024, 2048 and
+// 4096: w_1024^j; w_2048^j and w_2048^(j+512); w_4096^(j + 512 q) for q = 0 ... 3.
+struct TopTwiddles {
+  PairMultiplier w1024;
+  PairMultiplier w2048[2];
+  PairMultiplier w4096[4];
+};
+
+// The raw twiddles w_1024^j, w_2048^j, w_4096^j and w_4096^(j+512) of two
+// neighbouring indices; the rest are exact quarter turns of these.
+struct TopValues {
+  Pair w1024;
+  Pair w2048;
+  Pair w4096;
+  Pair w4096Eighth;
+
+  // Those of 512 - j from those of j, exactly: w_1024^(512-j) = -conj w_1024^j,
+  // w_2048^(512-j) = (-/+ i) conj w_2048^j, w_4096^(512-j) = (-/+ i) conj
+  // w_4096^(j+512) and w_4096^(1024-j) = (-/+ i) conj w_4096^j.
+  template <FFTDirection D>
+  TopValues mirrored() const {
+    return {negateReal(w1024), quarterTurn<D>(conjugate(w2048)),
+            quarterTurn<D>(conjugate(w4096Eighth)), quarterTurn<D>(conjugate(w4096))};
+  }
+
+  static TopValues lanes(const TopValues& first, const TopValues& second) {
+    return {firstLaneOf(first.w1024, second.w1024), firstLaneOf(first.w2048, second.w2048),
+            firstLaneOf(first.w4096, second.w4096),
+            firstLaneOf(first.w4096Eighth, second.w4096Eighth)};
+  }
+
+  template <FFTDirection D>
+  TopTwiddles twiddles() const {
+    return {multiplierOf(w1024),
+            {multiplierOf(w2048), multiplierOf(quarterTurn<D>(w2048))},
+            {multiplierOf(w4096), multiplierOf(w4096Eighth), multiplierOf(quarterTurn<D>(w4096)),
+             multiplierOf(quarterTurn<D>(w4096Eighth))}};
+  }
+};
+
+// One recurrence per size; w_4096^(j+512) is w_4096^j turned by an eighth.
+template <FFTDirection D>
+struct TopSource {
+  PairRecurrence<1024, D> w1024;
+  PairRecurrence<2048, D> w2048;
+  PairRecurrence<4096, D> w4096;
+
+  TopValues value() const {
+    return {w1024.value(), w2048.value(), w4096.value(),
+            multiply(eighthTurn<D, Pair>(), w4096.value())};
+  }
+  void advance() {
+    w1024.advance();
+    w2048.advance();
+    w4096.advance();
+  }
+};
+
+// Points j + 512 q, q = 0 ... 7, and their neighbours through sizes 1024, 2048 and
+// 4096.
+inline void mergeTopLevels(double* data, int j, const TopTwiddles& w) {
+  constexpr int stride = kFFTComplexPoints / 8;
+  Pair p[8];
+  for (int q = 0; q < 8; ++q) p[q] = load<Pair>(data, j + stride * q);
+  for (int q = 0; q < 8; q += 2) butterfly(p[q], p[q + 1], multiply(w.w1024, p[q + 1]));
+  for (int q = 0; q < 8; q += 4) {
+    butterfly(p[q], p[q + 2], multiply(w.w2048[0], p[q + 2]));
+    butterfly(p[q + 1], p[q + 3], multiply(w.w2048[1], p[q + 3]));
+  }
+  for (int q = 0; q < 4; ++q) butterfly(p[q], p[q + 4], multiply(w.w4096[q], p[q + 4]));
+  for (int q = 0; q < 8; ++q) store(data, j + stride * q, p[q]);
+}
+
+template <FFTDirection D>
+void mergeLevelsFrom1024(double* data) {
+  TopSource<D> source;
+  walkMirroredPairs<kFFTComplexPoints / 8, D>(
+      source, [data](int lower, const TopValues(&lowerSets)[2], int upper,
+                     const TopValues(&upperSets)[2]) {
+        for (int i = 0; i < 2; ++i) {
+          mergeTopLevels(data, lower + 2 * i, lowerSets[i].twiddles<D>());
+          mergeTopLevels(data, upper + 2 * i, upperSets[i].twiddles<D>());
+        }
+      });
+}
+
+}  // namespace fftavx2
