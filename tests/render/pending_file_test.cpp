@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "tests/render/scratch_folder.h"
@@ -48,6 +50,24 @@ TEST(PendingFileTest, ADroppedFileLeavesNothing) {
     ASSERT_TRUE(writeAll(**file, bytes("half")).ok());
   }
   EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST(PendingFileTest, AnInterruptedProcessLeavesNothing) {
+  ScratchFolder folder;
+  for (int signalNumber : {SIGINT, SIGTERM, SIGPIPE}) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      auto file = PendingFile::create(folder.file("result"));
+      if (file.ok()) (void)writeAll(**file, bytes("half a result"));
+      raise(signalNumber);
+      _exit(0);  // not reached: the signal still ends the process
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << signalNumber;
+    EXPECT_TRUE(folder.entries().empty()) << signalNumber;
+  }
 }
 
 TEST(PendingFileTest, RefusesFoldersAndMissingFolders) {

@@ -68,15 +68,12 @@ std::int64_t bytesPerSample(int format) {
   }
 }
 
-bool isIntegerEncoding(int format) {
-  switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_FLOAT:
-    case SF_FORMAT_DOUBLE: return false;
-    default: return true;
-  }
-}
-
 }  // namespace
+
+bool holdsFloatSamples(int sndfileFormat) {
+  const int encoding = sndfileFormat & SF_FORMAT_SUBMASK;
+  return encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;
+}
 
 std::string describeFormat(int sndfileFormat) {
   return containerName(sndfileFormat) + ", " + encodingName(sndfileFormat);
@@ -148,7 +145,7 @@ host::Result<std::unique_ptr<AudioWriter>> AudioWriter::create(std::unique_ptr<P
   SNDFILE* sndfile = sf_open_fd(file->descriptor(), SFM_WRITE, &info, SF_FALSE);
   if (sndfile == nullptr) return Created::failure("cannot write '" + target + "': " + sf_strerror(nullptr));
   // Integer samples beyond full scale are clipped rather than wrapped around.
-  if (isIntegerEncoding(format.sndfileFormat)) sf_command(sndfile, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+  if (!holdsFloatSamples(format.sndfileFormat)) sf_command(sndfile, SFC_SET_CLIPPING, nullptr, SF_TRUE);
   return Created::success(std::unique_ptr<AudioWriter>(new AudioWriter(std::move(file), sndfile)));
 }
 

@@ -22,6 +22,9 @@ struct AudioFormat {
 // "WAV, 32-bit float", "FLAC, 24-bit", ...
 std::string describeFormat(int sndfileFormat);
 
+// Whether the encoding holds samples beyond full scale (float) or clips them (integer).
+bool holdsFloatSamples(int sndfileFormat);
+
 class AudioReader {
  public:
   static host::Result<std::unique_ptr<AudioReader>> open(const std::string& path);

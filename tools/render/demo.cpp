@@ -87,12 +87,13 @@ std::string report(const std::vector<double>& onAxis, const std::vector<double>&
                    const std::string& pluginName) {
   std::ostringstream text;
   text << "\nLobeshift demo: two sources, recorded by two coincident pairs (omni + figure-eight)\n"
-       << "  on-axis source: in front of the pairs (0 deg); omni and figure-eight both carry it in full\n"
-       << "  side source:    at 90 deg; the omni carries it, the figure-eight not at all (cos 90 deg = 0)\n"
+       << "  on-axis source: in front of the pairs (0°); omni and figure-eight both carry it in full\n"
+       << "  side source:    at 90°; the omni carries it, the figure-eight not at all (cos 90° = 0)\n"
        << "Rendered with " << pluginName << ", omni in the lows, figure-eight in the highs:\n  " << settingText() << "\n\n"
        << "Change of each source in the output, relative to its level in the omni capsules:\n";
   char line[160];
-  std::snprintf(line, sizeof line, "  %-12s %16s %19s   %s\n", "Octave band", "On-axis source", "Side source (90)",
+  // "°" takes two bytes and one column: the header's field is one byte wider.
+  std::snprintf(line, sizeof line, "  %-12s %16s %20s   %s\n", "Octave band", "On-axis source", "Side source (90°)",
                 "Pattern it acts as");
   text << line;
   for (std::size_t band = 0; band < onAxis.size(); ++band) {

@@ -37,14 +37,6 @@ struct Timeline {
 
 }  // namespace
 
-int inputChannelCount(host::PluginInstance& plugin) {
-  return static_cast<int>(channelPointers(plugin.buffers(), true).size());
-}
-
-int outputChannelCount(host::PluginInstance& plugin) {
-  return static_cast<int>(channelPointers(plugin.buffers(), false).size());
-}
-
 host::Result<RenderResult> renderRecording(host::PluginInstance& plugin, std::int64_t frames, int blockSize,
                                            const FrameSource& source, const FrameSink& sink,
                                            const ProgressReport& progress) {
@@ -92,12 +84,12 @@ host::Result<RenderResult> renderRecording(host::PluginInstance& plugin, std::in
                                std::to_string(position - timeline.recordingStart) + " (result " + std::to_string(processed) + ")");
 
     // Output: only what belongs to the recording.
-    const std::int64_t keep = std::clamp(timeline.keptStart - position, std::int64_t{0}, std::int64_t{count});
-    const std::int64_t kept = count - keep;
+    const std::int64_t skipped = std::clamp(timeline.keptStart - position, std::int64_t{0}, std::int64_t{count});
+    const std::int64_t kept = count - skipped;
     if (kept > 0) {
       for (std::int64_t frame = 0; frame < kept; ++frame)
         for (std::size_t channel = 0; channel < outCount; ++channel) {
-          const float sample = outputs[channel][keep + frame];
+          const float sample = outputs[channel][skipped + frame];
           interleavedOut[static_cast<std::size_t>(frame) * outCount + channel] = sample;
           result.peaks[channel] = std::max(result.peaks[channel], std::fabs(sample));
         }

@@ -38,8 +38,4 @@ host::Result<RenderResult> renderRecording(host::PluginInstance& plugin, std::in
                                            const FrameSource& source, const FrameSink& sink,
                                            const ProgressReport& progress = {});
 
-// The audio channels on the plug-in's input and output buses, all buses together.
-int inputChannelCount(host::PluginInstance& plugin);
-int outputChannelCount(host::PluginInstance& plugin);
-
 }  // namespace render

@@ -1,7 +1,5 @@
 #include "tools/render/render_file.h"
 
-#include <sndfile.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -39,6 +37,64 @@ std::string wrongChannelsMessage(const AudioReader& reader) {
          "2 (omni, figure-eight) for Lobeshift, or name a plug-in with --plugin";
 }
 
+// The plug-in for the recording: loaded, checked against the recording's channels,
+// running at its sample rate, with the state file and the settings applied.
+host::Result<std::unique_ptr<PluginSession>> preparePlugin(const Options& options, const AudioReader& reader) {
+  using Prepared = host::Result<std::unique_ptr<PluginSession>>;
+  const AudioFormat& input = reader.format();
+  if (options.pluginPath.empty() && bundleNameForChannels(input.channels) == nullptr)
+    return Prepared::failure(wrongChannelsMessage(reader));
+  auto bundle = bundleFor(options, input.channels);
+  if (!bundle) return Prepared::failure(bundle.error());
+  auto loaded = PluginSession::load(*bundle);
+  if (!loaded) return loaded;
+  PluginSession& session = **loaded;
+  if (session.inputChannels() != input.channels) {
+    const std::string order = session.inputChannelOrder();
+    return Prepared::failure("'" + reader.path() + "' has " + std::to_string(input.channels) + " channels; " +
+                             session.name() + " takes " + std::to_string(session.inputChannels()) +
+                             (order.empty() ? "" : " (" + order + ")"));
+  }
+  if (host::Status started = session.startProcessing(input.sampleRate, options.blockSize); !started)
+    return Prepared::failure(started.error());
+  if (!options.statePath.empty())
+    if (host::Status loadedState = session.loadStateFile(options.statePath); !loadedState)
+      return Prepared::failure(loadedState.error());
+  if (host::Status applied = session.applyAssignments(options.assignments); !applied)
+    return Prepared::failure(applied.error());
+  return loaded;
+}
+
+// The files a render writes, claimed before it starts so that an unwritable place
+// fails at once rather than after the work.
+struct ClaimedOutputs {
+  std::unique_ptr<AudioWriter> audio;
+  int format = 0;
+  std::unique_ptr<PendingFile> state;  // already holding the state, when one is asked for
+};
+
+host::Result<ClaimedOutputs> claimOutputs(const Options& options, PluginSession& session, const AudioReader& reader) {
+  using Claimed = host::Result<ClaimedOutputs>;
+  ClaimedOutputs claimed;
+  const AudioFormat output{reader.format().sampleRate, session.outputChannels(),
+                           outputFormatFor(options.outputPath, reader.format().sndfileFormat, options.keepFormat)};
+  claimed.format = output.sndfileFormat;
+  auto outputFile = PendingFile::create(options.outputPath);
+  if (!outputFile) return Claimed::failure(outputFile.error());
+  auto writer = AudioWriter::create(std::move(*outputFile), output, reader.frames());
+  if (!writer) return Claimed::failure(writer.error());
+  claimed.audio = std::move(*writer);
+  if (options.saveStatePath.empty()) return Claimed::success(std::move(claimed));
+
+  auto state = session.currentState();
+  if (!state) return Claimed::failure(state.error());
+  auto stateFile = PendingFile::create(options.saveStatePath);
+  if (!stateFile) return Claimed::failure(stateFile.error());
+  if (host::Status written = writeAll(**stateFile, *state); !written) return Claimed::failure(written.error());
+  claimed.state = std::move(*stateFile);
+  return Claimed::success(std::move(claimed));
+}
+
 }  // namespace
 
 host::Result<std::string> bundleFor(const Options& options, int inputChannels) {
@@ -50,77 +106,41 @@ host::Result<std::string> bundleFor(const Options& options, int inputChannels) {
 
 host::Result<RenderSummary> renderFile(const Options& options) {
   if (host::Status spared = checkOutputsSpareInputs(options); !spared) return Rendered::failure(spared.error());
-
   auto reader = AudioReader::open(options.inputPath);
   if (!reader) return Rendered::failure(reader.error());
-  const AudioFormat input = (*reader)->format();
-  if (options.pluginPath.empty() && bundleNameForChannels(input.channels) == nullptr)
-    return Rendered::failure(wrongChannelsMessage(**reader));
+  auto session = preparePlugin(options, **reader);
+  if (!session) return Rendered::failure(session.error());
+  auto outputs = claimOutputs(options, **session, **reader);
+  if (!outputs) return Rendered::failure(outputs.error());
 
-  auto bundle = bundleFor(options, input.channels);
-  if (!bundle) return Rendered::failure(bundle.error());
-  auto loaded = PluginSession::load(*bundle);
-  if (!loaded) return Rendered::failure(loaded.error());
-  PluginSession& session = **loaded;
-  if (session.inputChannels() != input.channels) {
-    const std::string order = session.inputChannelOrder();
-    return Rendered::failure("'" + options.inputPath + "' has " + std::to_string(input.channels) + " channels; " +
-                             session.name() + " takes " + std::to_string(session.inputChannels()) +
-                             (order.empty() ? "" : " (" + order + ")"));
-  }
-
-  if (host::Status started = session.startProcessing(input.sampleRate, options.blockSize); !started)
-    return Rendered::failure(started.error());
-  if (!options.statePath.empty())
-    if (host::Status loadedState = session.loadStateFile(options.statePath); !loadedState)
-      return Rendered::failure(loadedState.error());
-  if (host::Status applied = session.applyAssignments(options.assignments); !applied)
-    return Rendered::failure(applied.error());
-
-  // Both outputs are claimed before the render, so an unwritable place fails at once.
-  const AudioFormat output{input.sampleRate, session.outputChannels(),
-                           outputFormatFor(options.outputPath, input.sndfileFormat, options.keepFormat)};
-  auto outputFile = PendingFile::create(options.outputPath);
-  if (!outputFile) return Rendered::failure(outputFile.error());
-  auto writer = AudioWriter::create(std::move(*outputFile), output, (*reader)->frames());
-  if (!writer) return Rendered::failure(writer.error());
-  std::unique_ptr<PendingFile> stateFile;
-  if (!options.saveStatePath.empty()) {
-    auto state = session.currentState();
-    if (!state) return Rendered::failure(state.error());
-    auto created = PendingFile::create(options.saveStatePath);
-    if (!created) return Rendered::failure(created.error());
-    stateFile = std::move(*created);
-    if (host::Status written = writeAll(*stateFile, *state); !written) return Rendered::failure(written.error());
-  }
-
-  ProgressBar progress(stderr, options.showProgress, input.sampleRate);
+  const double sampleRate = (*reader)->format().sampleRate;
+  ProgressBar progress(stderr, options.showProgress, sampleRate);
   const FrameSource source = [&](float* interleaved, std::int64_t frames) -> host::Result<std::int64_t> {
     const std::int64_t read = (*reader)->read(interleaved, frames);
     if (read < 0) return host::Result<std::int64_t>::failure("cannot read '" + options.inputPath + "': " + (*reader)->lastError());
     return host::Result<std::int64_t>::success(read);
   };
-  const FrameSink sink = [&](const float* interleaved, std::int64_t frames) { return (*writer)->write(interleaved, frames); };
+  const FrameSink sink = [&](const float* interleaved, std::int64_t frames) { return outputs->audio->write(interleaved, frames); };
   const auto started = std::chrono::steady_clock::now();
-  auto result = renderRecording(session.instance(), (*reader)->frames(), options.blockSize, source, sink,
+  auto result = renderRecording((*session)->instance(), (*reader)->frames(), options.blockSize, source, sink,
                                 [&](std::int64_t done, std::int64_t total) { progress.update(done, total); });
   const auto finished = std::chrono::steady_clock::now();
   progress.finish();
   if (!result) return Rendered::failure(result.error());
 
-  if (host::Status committed = (*writer)->commit(); !committed) return Rendered::failure(committed.error());
-  if (stateFile)
-    if (host::Status committed = stateFile->commit(); !committed) return Rendered::failure(committed.error());
+  if (host::Status committed = outputs->audio->commit(); !committed) return Rendered::failure(committed.error());
+  if (outputs->state)
+    if (host::Status committed = outputs->state->commit(); !committed) return Rendered::failure(committed.error());
 
   RenderSummary summary;
-  summary.pluginName = session.name();
-  summary.bundlePath = session.bundlePath();
+  summary.pluginName = (*session)->name();
+  summary.bundlePath = (*session)->bundlePath();
   summary.inputPath = options.inputPath;
   summary.outputPath = options.outputPath;
   summary.savedStatePath = options.saveStatePath;
-  summary.input = input;
-  summary.outputFormat = output.sndfileFormat;
-  summary.outputNames = session.outputChannelNames();
+  summary.input = (*reader)->format();
+  summary.outputFormat = outputs->format;
+  summary.outputNames = (*session)->outputChannelNames();
   summary.result = std::move(*result);
   summary.seconds = std::chrono::duration<double>(finished - started).count();
   return Rendered::success(std::move(summary));
@@ -148,8 +168,6 @@ void printSummary(const RenderSummary& summary, std::ostream& out) {
     std::snprintf(line, sizeof line, "  rendered in no measurable time\n");
   out << line;
   out << "  peak:";
-  const bool integerSamples = (summary.outputFormat & SF_FORMAT_SUBMASK) != SF_FORMAT_FLOAT &&
-                              (summary.outputFormat & SF_FORMAT_SUBMASK) != SF_FORMAT_DOUBLE;
   bool clipped = false;
   for (std::size_t channel = 0; channel < summary.result.peaks.size(); ++channel) {
     const std::string name = channel < summary.outputNames.size() ? summary.outputNames[channel] : std::to_string(channel + 1);
@@ -158,8 +176,9 @@ void printSummary(const RenderSummary& summary, std::ostream& out) {
   }
   out << "\n";
   if (clipped)
-    out << (integerSamples ? "  warning: samples beyond full scale were clipped in the file\n"
-                           : "  note: the result goes beyond full scale (kept, the file holds float samples)\n");
+    out << (holdsFloatSamples(summary.outputFormat)
+                ? "  note: the result goes beyond full scale (kept: the file holds float samples)\n"
+                : "  warning: samples beyond full scale were clipped in the file\n");
   if (!summary.savedStatePath.empty()) out << "  state saved to " << summary.savedStatePath << "\n";
 }
 
