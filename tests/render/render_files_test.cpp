@@ -133,6 +133,19 @@ TEST_F(RenderFilesTest, SummarySaysWhatRanAndHowLoud) {
   EXPECT_EQ(chatty.out.find("Processor:"), std::string::npos);
 }
 
+TEST_F(RenderFilesTest, ShowsProgressOnATerminalAndClearsItAtTheEnd) {
+  writeAudio(folder.file("in.wav"), stereoRecording());
+  const ToolRun run = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav")}, true);
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.err.find("] 100.0%  0.2 of 0.2 s"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.substr(run.err.size() - 4), "\r\033[K");  // the line is left clean
+  EXPECT_NE(run.out.find("peak:"), std::string::npos);  // the summary stays on standard output
+
+  const ToolRun quiet = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav"), "--no-progress"}, true);
+  EXPECT_EQ(quiet.exitStatus, 0);
+  EXPECT_EQ(quiet.err, "");
+}
+
 TEST_F(RenderFilesTest, RunsAnyNamedBundleWithItsOwnParameters) {
   // The test gain plug-in: stereo in and out, no latency, gain = 2 × normalized value.
   const Channels input = {noise(kLength, 41), noise(kLength, 42)};

@@ -14,7 +14,8 @@ struct ToolRun {
   std::vector<std::string> errorLines() const;
 };
 
-ToolRun runRenderTool(const std::vector<std::string>& arguments);
+// With `errorsOnTerminal` standard error is a pseudo-terminal, as in an interactive shell.
+ToolRun runRenderTool(const std::vector<std::string>& arguments, bool errorsOnTerminal = false);
 
 // The build tree's bundle of that name.
 std::string bundlePath(const std::string& name);

@@ -1,7 +1,8 @@
 #pragma once
-// A one-line progress bar on a terminal: redrawn in place, only when what it shows
-// changes, and cleared when the work is done.
+// A one-line progress bar on a terminal: redrawn in place, at most every 50 ms and
+// only when what it shows changes, and cleared when the work is done.
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 
@@ -25,6 +26,7 @@ class ProgressBar {
   bool active_;
   double sampleRate_;
   int shownPermille_ = -1;
+  std::chrono::steady_clock::time_point shownAt_{};
   bool drawn_ = false;
 };
 
