@@ -63,20 +63,20 @@ inline Pair reversed(Pair v) { return _mm256_permute2f128_pd(v, v, 1); }
 
 // Points first, first + step, ... in lane order, step = +1 or -1: a run of
 // neighbours read or written in either direction.
-template <class V>
-V loadRun(const double* data, int first, int step) {
-  if constexpr (lanes<V>() == 1) {
+template <class V, int step>
+V loadRun(const double* data, int first) {
+  static_assert(step == 1 || step == -1);
+  if constexpr (lanes<V>() == 1 || step > 0) {
     return load<V>(data, first);
   } else {
-    return step > 0 ? load<V>(data, first) : reversed(load<V>(data, first - 1));
+    return reversed(load<V>(data, first - 1));
   }
 }
 
-template <class V>
-void storeRun(double* data, int first, int step, V v) {
-  if constexpr (lanes<V>() == 1) {
-    store(data, first, v);
-  } else if (step > 0) {
+template <int step, class V>
+void storeRun(double* data, int first, V v) {
+  static_assert(step == 1 || step == -1);
+  if constexpr (lanes<V>() == 1 || step > 0) {
     store(data, first, v);
   } else {
     store(data, first - 1, reversed(v));

@@ -29,34 +29,35 @@ Single lowLane(Pair v) { return _mm256_castpd256_pd128(v); }
 
 // X[n] and X[M - n] from Z[n] and Z[M - n], in place, for the run n = first + step i
 // of the lanes; halfTurned = -i W_n / 2 lane by lane.
-template <class Multiplier>
-void splitPairs(double* data, int first, int step, const Multiplier& halfTurned) {
+template <int step, class Multiplier>
+[[gnu::always_inline]] inline void splitPairs(double* data, int first, const Multiplier& halfTurned) {
   using V = decltype(halfTurned.re);
   const int mirrored = kFFTComplexPoints - first;
-  const V zn = loadRun<V>(data, first, step);
-  const V zm = conjugate(loadRun<V>(data, mirrored, -step));
+  const V zn = loadRun<V, step>(data, first);
+  const V zm = conjugate(loadRun<V, -step>(data, mirrored));
   const V even = broadcast<V>(0.5) * (zn + zm);          // E
   const V twiddledOdd = multiply(halfTurned, zn - zm);  // W_n O
-  storeRun(data, first, step, even + twiddledOdd);
-  storeRun(data, mirrored, -step, conjugate(even - twiddledOdd));
+  storeRun<step>(data, first, even + twiddledOdd);
+  storeRun<-step>(data, mirrored, conjugate(even - twiddledOdd));
 }
 
 // Bins n, M - n, M/2 - n, M/2 + n for the run n = first + step i; w = W_n.
-template <class V>
-void splitQuartets(double* data, int first, int step, V w) {
+template <int step, class V>
+[[gnu::always_inline]] inline void splitQuartets(double* data, int first, V w) {
   const V half = broadcast<V>(0.5) * w;
-  splitPairs(data, first, step, multiplierOf(quarterTurn<kFFTForward>(half)));
-  splitPairs(data, kHalf - first, -step, multiplierOf(negateReal(half)));  // -i W_(M/2-n) = -conj W_n
+  splitPairs<step>(data, first, multiplierOf(quarterTurn<kFFTForward>(half)));
+  splitPairs<-step>(data, kHalf - first, multiplierOf(negateReal(half)));  // -i W_(M/2-n) = -conj W_n
 }
 
 // Z[n] and Z[M - n] from X[n] and X[M - n] for the run n = first + step i, written
 // to out at the bit-reversed positions rn and rm; halfTurnedInverse = i / (2 W_n).
-template <class Multiplier>
-void mergePairs(const double* spectrum, int first, int step, const Multiplier& halfTurnedInverse,
-                double* out, const Scatter& rn, const Scatter& rm) {
+template <int step, class Multiplier>
+[[gnu::always_inline]] inline void mergePairs(const double* spectrum, int first,
+                                              const Multiplier& halfTurnedInverse, double* out,
+                                              const Scatter& rn, const Scatter& rm) {
   using V = decltype(halfTurnedInverse.re);
-  const V xn = loadRun<V>(spectrum, first, step);
-  const V xm = conjugate(loadRun<V>(spectrum, kFFTComplexPoints - first, -step));
+  const V xn = loadRun<V, step>(spectrum, first);
+  const V xm = conjugate(loadRun<V, -step>(spectrum, kFFTComplexPoints - first));
   const V even = broadcast<V>(0.5) * (xn + xm);               // E
   const V turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
   storeScattered(out, rn, even + turnedOdd);
@@ -73,9 +74,9 @@ V halfOverSquaredMagnitude(V w) {
 
 // Bins n, M - n, M/2 - n, M/2 + n for the run n = first + step i; w = W_n and
 // rn = reversal of n (even, as n < M/2), lane by lane.
-template <class V>
-void mergeQuartets(const double* spectrum, int first, int step, V w, double* out,
-                   const Scatter& rn) {
+template <int step, class V>
+[[gnu::always_inline]] inline void mergeQuartets(const double* spectrum, int first, V w,
+                                                 double* out, const Scatter& rn) {
   Scatter rm{}, upperN{}, upperM{};
   for (int i = 0; i < lanes<V>(); ++i) {
     rm.at[i] = fftdetail::mirrorOfNegative(rn.at[i]);
@@ -84,9 +85,9 @@ void mergeQuartets(const double* spectrum, int first, int step, V w, double* out
   }
   const V scaled = halfOverSquaredMagnitude(w);
   // i / W_n = i conj(W_n) / |W_n|^2; i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2
-  mergePairs(spectrum, first, step, multiplierOf(quarterTurn<kFFTInverse>(conjugate(scaled))),
-             out, rn, rm);
-  mergePairs(spectrum, kHalf - first, -step, multiplierOf(negate(scaled)), out, upperN, upperM);
+  mergePairs<step>(spectrum, first, multiplierOf(quarterTurn<kFFTInverse>(conjugate(scaled))),
+                   out, rn, rm);
+  mergePairs<-step>(spectrum, kHalf - first, multiplierOf(negate(scaled)), out, upperN, upperM);
 }
 
 }  // namespace
@@ -100,21 +101,21 @@ void splitRealSpectrum(double* data) {
   data[1] = z0re - z0im;
   store(data, kHalf, conjugate(load<Single>(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
   const Single one = repeated<Single>(1.0, 0.0);
-  splitPairs(data, kQuarter, 1,
-             multiplierOf(quarterTurn<kFFTForward>(broadcast<Single>(0.5) *
+  splitPairs<1>(data, kQuarter,
+                multiplierOf(quarterTurn<kFFTForward>(broadcast<Single>(0.5) *
                                                    eighthTurnOfConjugate(one))));
 
   PairRecurrence<kFFTSize, kFFTForward> twiddle;
   twiddle.advanceOne();
   for (int k = 1; k < kEighth - 1; k += 2, twiddle.advance()) {
     const Pair w = twiddle.value();  // W_k, W_(k+1)
-    splitQuartets(data, k, 1, w);
-    splitQuartets(data, kQuarter - k, -1, eighthTurnOfConjugate(w));
+    splitQuartets<1>(data, k, w);
+    splitQuartets<-1>(data, kQuarter - k, eighthTurnOfConjugate(w));
   }
   // W_(M/8 - 1), W_(M/8): bin M/8 is its own M/4 - n and takes W_(M/8) as it is.
   const Pair w = twiddle.value();
-  splitQuartets(data, kEighth - 1, 1, w);
-  splitQuartets(data, kQuarter - (kEighth - 1), 1, eighthTurnOfConjugate(lowLane(w)));
+  splitQuartets<1>(data, kEighth - 1, w);
+  splitQuartets<1>(data, kQuarter - (kEighth - 1), eighthTurnOfConjugate(lowLane(w)));
 }
 
 void mergeRealSpectrum(const double* spectrum, double* out) {
@@ -123,7 +124,7 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   store(out, 1, conjugate(load<Single>(spectrum, kHalf)));  // reversal of M/2 is 1
   const Single middle =
       halfOverSquaredMagnitude(eighthTurnOfConjugate(repeated<Single>(1.0, 0.0)));
-  mergePairs(spectrum, kQuarter, 1, multiplierOf(quarterTurn<kFFTInverse>(conjugate(middle))),
+  mergePairs<1>(spectrum, kQuarter, multiplierOf(quarterTurn<kFFTInverse>(conjugate(middle))),
              out, Scatter{{2, 0}}, Scatter{{3, 0}});
 
   // M/4 - n is M - n with its top two bits cleared, so its reversal is that of M - n
@@ -144,15 +145,15 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   for (int k = 1; k < kEighth - 1; k += 2, twiddle.advance()) {
     advanceReversals();
     const Pair w = twiddle.value();  // W_k, W_(k+1)
-    mergeQuartets(spectrum, k, 1, w, out, reversals);
-    mergeQuartets(spectrum, kQuarter - k, -1, eighthTurnOfConjugate(w), out,
+    mergeQuartets<1>(spectrum, k, w, out, reversals);
+    mergeQuartets<-1>(spectrum, kQuarter - k, eighthTurnOfConjugate(w), out,
                   Scatter{{reversalOfQuarterMinus(reversals.at[0]),
                            reversalOfQuarterMinus(reversals.at[1])}});
   }
   advanceReversals();
   const Pair w = twiddle.value();  // as in the split: bin M/8 takes W_(M/8) as it is
-  mergeQuartets(spectrum, kEighth - 1, 1, w, out, reversals);
-  mergeQuartets(spectrum, kQuarter - (kEighth - 1), 1, eighthTurnOfConjugate(lowLane(w)), out,
+  mergeQuartets<1>(spectrum, kEighth - 1, w, out, reversals);
+  mergeQuartets<1>(spectrum, kQuarter - (kEighth - 1), eighthTurnOfConjugate(lowLane(w)), out,
                 Scatter{{reversalOfQuarterMinus(reversals.at[0]), 0}});
 }
 
