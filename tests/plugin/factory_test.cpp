@@ -1,5 +1,8 @@
 // The module's exports, factory information and class records, as a host reads them.
 
+#include <dlfcn.h>
+
+#include <cstdlib>
 #include <cstring>
 
 #include "host/module.h"
@@ -80,6 +83,19 @@ TEST_F(FactoryTest, ExportsTheFactoryAndTheLinuxEntryPointsOnly) {
   // The VST 2 entry needs the VST 2 SDK, which this platform does not have.
   EXPECT_EQ(module->symbol("VSTPluginMain"), nullptr);
   EXPECT_EQ(module->symbol("InitDll"), nullptr);
+}
+
+TEST(ModuleLifetime, AHostThatQuitsWithoutLeavingTheModuleExitsCleanly) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::string library = plugin_test::loadBundle(LOBESHIFT_BUNDLE)->libraryPath();
+  EXPECT_EXIT(
+      {
+        void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+        auto moduleEntry = reinterpret_cast<bool (*)(void*)>(dlsym(handle, "ModuleEntry"));
+        if (moduleEntry == nullptr || !moduleEntry(handle)) std::_Exit(2);
+        std::exit(0);  // no ModuleExit, no dlclose
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(FactoryTest, EveryCallGivesTheOneFactoryWithOneMoreReference) {
