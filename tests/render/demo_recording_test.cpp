@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tools/render/demo.h"
+#include "tools/render/demo_report.h"
 
 namespace render {
 namespace {

@@ -2,15 +2,13 @@
 
 #include <sndfile.h>
 
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <sstream>
 
 #include "tools/render/audio_file.h"
 #include "tools/render/band_levels.h"
 #include "tools/render/bundle_locator.h"
 #include "tools/render/demo_recording.h"
+#include "tools/render/demo_report.h"
 #include "tools/render/pending_file.h"
 #include "tools/render/render_file.h"
 
@@ -19,8 +17,6 @@ namespace render {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr double kReportFloorDecibels = -100.0;
 
 // The files of one source: what the capsules picked up, and what the plug-in made of it.
 struct DemoPart {
@@ -69,51 +65,6 @@ std::vector<double> bandEnergies(const DemoChannels& channels, const std::vector
   return total;
 }
 
-std::string bandName(double centre) {
-  char text[32];
-  if (centre >= 1000.0) std::snprintf(text, sizeof text, "%g kHz", centre / 1000.0);
-  else std::snprintf(text, sizeof text, "%g Hz", centre);
-  return text;
-}
-
-std::string settingText() {
-  std::string text;
-  for (const auto& assignment : demoSetting()) text += (text.empty() ? "" : ", ") + assignment;
-  return text;
-}
-
-// The report: what was recorded, the setting, and the table of changes.
-std::string report(const std::vector<double>& onAxis, const std::vector<double>& side, const std::string& folder,
-                   const std::string& pluginName) {
-  std::ostringstream text;
-  text << "\nLobeshift demo: two sources, recorded by two coincident pairs (omni + figure-eight)\n"
-       << "  on-axis source: in front of the pairs (0°); omni and figure-eight both carry it in full\n"
-       << "  side source:    at 90°; the omni carries it, the figure-eight not at all (cos 90° = 0)\n"
-       << "Rendered with " << pluginName << ", omni in the lows, figure-eight in the highs:\n  " << settingText() << "\n\n"
-       << "Change of each source in the output, relative to its level in the omni capsules:\n";
-  char line[160];
-  // "°" takes two bytes and one column: the header's field is one byte wider.
-  std::snprintf(line, sizeof line, "  %-12s %16s %20s   %s\n", "Octave band", "On-axis source", "Side source (90°)",
-                "Pattern it acts as");
-  text << line;
-  for (std::size_t band = 0; band < onAxis.size(); ++band) {
-    std::snprintf(line, sizeof line, "  %-12s %16s %19s   %s\n", bandName(octaveBandCentres()[band]).c_str(),
-                  changeText(onAxis[band]).c_str(), changeText(side[band]).c_str(), patternAt90Degrees(side[band]).c_str());
-    text << line;
-  }
-  text << "\nThe on-axis source keeps its level in every band: omni, cardioid and figure-eight all\n"
-       << "hear straight ahead alike. The side source keeps its level where the setting is omni,\n"
-       << "loses 6 dB where it is cardioid and vanishes where it is figure-eight: the directivity\n"
-       << "at work. Each source was rendered alone with the same setting to measure it.\n\n"
-       << "Files in " << folder << ":\n"
-       << "  demo-input.wav             the recording (MicL omni, MicR omni, MicL eight, MicR eight)\n"
-       << "  demo-output.wav            its render (MicL, MicR)\n"
-       << "  demo-*-on-axis.wav, demo-*-side.wav   each source alone, before and after\n"
-       << "  demo-setting.vststate      the processor state of the setting (for --state or a DAW)\n"
-       << "  report.txt                 this report\n";
-  return text.str();
-}
-
 }  // namespace
 
 const std::vector<std::string>& demoSetting() {
@@ -121,29 +72,6 @@ const std::vector<std::string>& demoSetting() {
       "Low Type=1",  "Low Frequency=100 Hz",  "Mid Type=0.5", "Mid Frequency=1000 Hz",
       "High Type=0", "High Frequency=5000 Hz"};
   return setting;
-}
-
-std::string changeText(double decibels) {
-  if (decibels < kReportFloorDecibels) return "< " + std::to_string(static_cast<int>(kReportFloorDecibels)) + " dB";
-  char text[24];
-  std::snprintf(text, sizeof text, "%+.1f dB", std::fabs(decibels) < 0.05 ? 0.0 : decibels);
-  return text;
-}
-
-std::string patternAt90Degrees(double decibels) {
-  const double weight = std::pow(10.0, decibels / 20.0);
-  struct Named {
-    double weight;
-    const char* name;
-  };
-  static const Named patterns[] = {{1.0, "omni"},         {0.75, "wide cardioid"}, {0.5, "cardioid"},
-                                   {0.37, "supercardioid"}, {0.25, "hypercardioid"}, {0.0, "figure-eight"}};
-  const Named* nearest = &patterns[0];
-  for (const Named& pattern : patterns)
-    if (std::fabs(pattern.weight - weight) < std::fabs(nearest->weight - weight)) nearest = &pattern;
-  char text[48];
-  std::snprintf(text, sizeof text, "%s (omni weight %.2f)", nearest->name, weight);
-  return text;
 }
 
 host::Status runDemo(const Options& options, std::ostream& out) {
@@ -196,7 +124,7 @@ host::Status runDemo(const Options& options, std::ostream& out) {
     const auto after = bandEnergies(outputs[static_cast<std::size_t>(source + 1)], outputChannels, recording.sampleRate);
     for (std::size_t band = 0; band < before.size(); ++band) changes[source].push_back(levelChange(before[band], after[band]));
   }
-  const std::string text = report(changes[0], changes[1], folder, pluginName);
+  const std::string text = demoReport(changes[0], changes[1], folder, pluginName);
   out << text;
   const std::string reportPath = (fs::path(folder) / "report.txt").string();
   auto reportFile = PendingFile::create(reportPath);

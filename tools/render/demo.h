@@ -22,11 +22,4 @@ const std::vector<std::string>& demoSetting();
 
 host::Status runDemo(const Options& options, std::ostream& out);
 
-// A level change as the report shows it: "+0.0 dB", "-6.1 dB", "< -100 dB".
-std::string changeText(double decibels);
-
-// The first-order pattern whose pickup at 90° is that many dB: the pickup of
-// w × omni + (1 − w) × figure-eight at 90° is w.
-std::string patternAt90Degrees(double decibels);
-
 }  // namespace render
