@@ -79,6 +79,15 @@ struct Writer {
   std::mutex controlMutex;
   std::thread thread;
   std::atomic<bool> running{false};
+
+  // A process may end without anyone stopping the writer (a host that never unloads
+  // the module): stop it here, or destroying a joinable thread would abort.
+  ~Writer() {
+    if (thread.joinable()) {
+      running.store(false);
+      thread.join();
+    }
+  }
 };
 Writer& writer() {
   static Writer instance;
