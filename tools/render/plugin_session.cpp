@@ -28,6 +28,9 @@ int busChannels(host::PluginInstance& plugin, Vst::BusDirection direction) {
   return channels;
 }
 
+// Far more than any plug-in's state; a larger file is not one.
+constexpr std::size_t kLargestStateFile = std::size_t{64} << 20;
+
 std::string joined(const std::vector<std::string>& items) {
   std::string text;
   for (const auto& item : items) text += (text.empty() ? "" : ", ") + item;
@@ -45,7 +48,10 @@ PluginSession::PluginSession(std::shared_ptr<host::Module> module, std::unique_p
   catalog_ = ParameterCatalog::of(*instance_, processorClass_.classId);
   inputChannels_ = busChannels(*instance_, Vst::kInput);
   outputChannels_ = busChannels(*instance_, Vst::kOutput);
-  if (auto state = instance_->getState()) stateSize_ = state->size();
+  // Lobeshift's state is one value per parameter, so its length is known; other
+  // plug-ins judge their own states.
+  if (lobeshiftClassOf(processorClass_.classId) != nullptr)
+    if (auto state = instance_->getState()) stateSize_ = state->size();
 }
 
 host::Result<std::unique_ptr<PluginSession>> PluginSession::load(const std::string& bundlePath) {
@@ -58,13 +64,6 @@ host::Result<std::unique_ptr<PluginSession>> PluginSession::load(const std::stri
   if (!instance) return Loaded::failure("cannot start plug-in " + bundlePath + ": " + instance.error());
   return Loaded::success(std::unique_ptr<PluginSession>(
       new PluginSession(*module, std::move(*instance), *processorClass, bundlePath)));
-}
-
-host::Result<std::unique_ptr<PluginSession>> PluginSession::another() const {
-  using Made = host::Result<std::unique_ptr<PluginSession>>;
-  auto instance = host::PluginInstance::create(module_, processorClass_.classId);
-  if (!instance) return Made::failure("cannot start plug-in " + bundlePath_ + ": " + instance.error());
-  return Made::success(std::unique_ptr<PluginSession>(new PluginSession(module_, std::move(*instance), processorClass_, bundlePath_)));
 }
 
 std::string PluginSession::inputChannelOrder() const {
@@ -94,15 +93,17 @@ host::Status PluginSession::loadStateFile(const std::string& path) {
     return host::Status::failure("cannot read state file '" + path + "': " + std::strerror(errno));
   if (!S_ISREG(info.st_mode)) return host::Status::failure("cannot read state file '" + path + "': it is not a file");
   // The size comes first: a state of the wrong length is another plug-in's, or damaged.
-  if (static_cast<std::size_t>(info.st_size) != stateSize_)
-    return host::Status::failure("state file '" + path + "' holds " + std::to_string(info.st_size) + " bytes; a " +
-                                 name() + " state holds " + std::to_string(stateSize_));
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (stateSize_ != 0 && size != stateSize_)
+    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) + " bytes; a " + name() +
+                                 " state holds " + std::to_string(stateSize_));
+  if (size > kLargestStateFile)
+    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) + " bytes; too many for a plug-in state");
   std::ifstream file(path, std::ios::binary);
   if (!file.is_open()) return host::Status::failure("cannot read state file '" + path + "': " + std::strerror(errno));
   host::StateBytes bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (!file.good() && !file.eof()) return host::Status::failure("cannot read state file '" + path + "'");
-  if (bytes.size() != stateSize_)
-    return host::Status::failure("cannot read state file '" + path + "': it changed while being read");
+  if (bytes.size() != size) return host::Status::failure("cannot read state file '" + path + "': it changed while being read");
   if (host::Status loaded = instance_->setState(bytes); !loaded)
     return host::Status::failure("state file '" + path + "' was refused: " + loaded.error());
   return host::Status::success();
@@ -115,7 +116,7 @@ host::Status PluginSession::applyAssignments(const std::vector<std::string>& ass
     if (!change) return host::Status::failure(change.error());
     changes.push_back(*change);
   }
-  // A host may send one value per parameter and block; later settings of a parameter win.
+  // A parameter set twice keeps the later value: its queue holds one point per offset.
   for (const auto& change : changes) instance_->setParameter(change.id, change.normalized);
   if (const tresult applied = instance_->processParametersOnly(); applied != kResultOk)
     return host::Status::failure(name() + " refused the parameter settings (result " + std::to_string(applied) + ")");

@@ -17,8 +17,6 @@ namespace render {
 class PluginSession {
  public:
   static host::Result<std::unique_ptr<PluginSession>> load(const std::string& bundlePath);
-  // A second instance of an already loaded module, for another render with it.
-  host::Result<std::unique_ptr<PluginSession>> another() const;
 
   host::PluginInstance& instance() { return *instance_; }
   const ParameterCatalog& parameters() const { return catalog_; }
@@ -35,7 +33,7 @@ class PluginSession {
   // Offline processing at the recording's rate, then activation (the plug-in then
   // runs at that rate, which matters for everything given in Hz).
   host::Status startProcessing(double sampleRate, int blockSize);
-  // A state file as a DAW stores it; its size must be that of this plug-in's state.
+  // A state file as a DAW stores it; for Lobeshift its size must be that of its state.
   host::Status loadStateFile(const std::string& path);
   // --set assignments in order; the processor has them before any audio.
   host::Status applyAssignments(const std::vector<std::string>& assignments);
@@ -51,7 +49,7 @@ class PluginSession {
   host::ClassInfo processorClass_;
   std::string bundlePath_;
   ParameterCatalog catalog_;
-  std::size_t stateSize_ = 0;  // bytes of the state of a fresh instance
+  std::size_t stateSize_ = 0;  // bytes of Lobeshift's state; 0 when the plug-in's may vary
   int inputChannels_ = 0;
   int outputChannels_ = 0;
 };

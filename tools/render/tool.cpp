@@ -1,6 +1,5 @@
 #include "tools/render/tool.h"
 
-#include "tools/render/audio_file.h"
 #include "tools/render/command_line.h"
 #include "tools/render/demo.h"
 #include "tools/render/parameter_list.h"
