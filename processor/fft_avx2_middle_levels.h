@@ -20,7 +20,8 @@ struct TwoLevelTwiddles {
 
 template <FFTDirection D>
 inline TwoLevelTwiddles twoLevelTwiddles(Pair inner, Pair outer) {
-  return {multiplierOf(inner), multiplierOf(outer), multiplierOf(quarterTurn<D>(outer))};
+  const PairMultiplier outerFactor = multiplierOf(outer);
+  return {multiplierOf(inner), outerFactor, quarterTurned<D>(outerFactor)};
 }
 
 // Points j, j + size/2, j + size, j + 3 size/2 of a block of 2 `size` points and

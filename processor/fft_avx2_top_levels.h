@@ -40,10 +40,12 @@ struct TopValues {
 
   template <FFTDirection D>
   TopTwiddles twiddles() const {
+    const PairMultiplier w2048j = multiplierOf(w2048);
+    const PairMultiplier w4096j = multiplierOf(w4096);
+    const PairMultiplier w4096Turned = multiplierOf(w4096Eighth);
     return {multiplierOf(w1024),
-            {multiplierOf(w2048), multiplierOf(quarterTurn<D>(w2048))},
-            {multiplierOf(w4096), multiplierOf(w4096Eighth), multiplierOf(quarterTurn<D>(w4096)),
-             multiplierOf(quarterTurn<D>(w4096Eighth))}};
+            {w2048j, quarterTurned<D>(w2048j)},
+            {w4096j, w4096Turned, quarterTurned<D>(w4096j), quarterTurned<D>(w4096Turned)}};
   }
 };
 
