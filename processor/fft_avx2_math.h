@@ -83,15 +83,10 @@ void storeRun(double* data, int first, V v) {
   }
 }
 
-// Lane k to point at[k], wherever the points lie.
-struct Scatter {
-  int at[2];
-};
-
-inline void storeScattered(double* data, const Scatter& to, Single v) { store(data, to.at[0], v); }
-inline void storeScattered(double* data, const Scatter& to, Pair v) {
-  store(data, to.at[0], _mm256_castpd256_pd128(v));
-  store(data, to.at[1], _mm256_extractf128_pd(v, 1));
+// Points first and second, wherever they lie, in lanes 0 and 1.
+inline Pair loadTwo(const double* data, int first, int second) {
+  return _mm256_insertf128_pd(_mm256_castpd128_pd256(load<Single>(data, first)),
+                              load<Single>(data, second), 1);
 }
 
 inline Single bitXor(Single a, Single b) { return _mm_xor_pd(a, b); }

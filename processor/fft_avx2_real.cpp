@@ -1,9 +1,11 @@
 // The AVX2 path's split and merge of the real transform: the SSE2 path's bins,
-// twiddles and operations (see fft_sse2_real.cpp), two neighbouring bins at a time.
-// With M = 4096 and W_n = e^(-2 pi i n / 8192), bin n < M/4 takes W_n from the
-// recurrence for n <= M/8 and e^(-i pi/4) conj W_(M/4-n) above, and serves the bins
-// M - n, M/2 - n and M/2 + n as well. The recurrence holds W_k, W_(k+1) for odd k,
-// serving bins k, k + 1 and, turned, M/4 - k, M/4 - k - 1: a run going down.
+// twiddles and operations (see fft_sse2_real.cpp), two at a time. With M = 4096 and
+// W_n = e^(-2 pi i n / 8192), bin n < M/4 takes W_n from the recurrence for
+// n <= M/8 and e^(-i pi/4) conj W_(M/4-n) above, and serves the bins M - n, M/2 - n
+// and M/2 + n as well. The recurrence holds W_k, W_(k+1) for odd k, serving bins
+// k, k + 1 and, turned, M/4 - k, M/4 - k - 1. The split works in place on runs of
+// neighbouring bins; the merge, whose results scatter to bit-reversed positions,
+// takes one group of four bins per register, whose results land side by side.
 
 #include "processor/fft_avx2_real.h"
 
@@ -49,46 +51,36 @@ template <int step, class V>
   splitPairs<-step>(data, kHalf - first, multiplierOf(negateReal(half)));  // -i W_(M/2-n) = -conj W_n
 }
 
-// Z[n] and Z[M - n] from X[n] and X[M - n] for the run n = first + step i, written
-// to out at the bit-reversed positions rn and rm; halfTurnedInverse = i / (2 W_n).
-template <int step, class Multiplier>
-[[gnu::always_inline]] inline void mergePairs(const double* spectrum, int first,
-                                              const Multiplier& halfTurnedInverse, double* out,
-                                              const Scatter& rn, const Scatter& rm) {
-  using V = decltype(halfTurnedInverse.re);
-  const V xn = loadRun<V, step>(spectrum, first);
-  const V xm = conjugate(loadRun<V, -step>(spectrum, kFFTComplexPoints - first));
-  const V even = broadcast<V>(0.5) * (xn + xm);               // E
-  const V turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
-  storeScattered(out, rn, even + turnedOdd);
-  storeScattered(out, rm, conjugate(even - turnedOdd));  // conj(E - i D / W_n)
-}
-
 // w / (2 |w|^2), through 2 - |w|^2 = 1 / |w|^2 (see the SSE2 path).
-template <class V>
-V halfOverSquaredMagnitude(V w) {
-  const V squares = w * w;
-  const V magnitude = squares + swapParts(squares);
-  return w * (broadcast<V>(1.0) - broadcast<V>(0.5) * magnitude);
+Pair halfOverSquaredMagnitude(Pair w) {
+  const Pair squares = w * w;
+  const Pair magnitude = squares + swapParts(squares);
+  return w * (broadcast<Pair>(1.0) - broadcast<Pair>(0.5) * magnitude);
 }
 
-// Bins n, M - n, M/2 - n, M/2 + n for the run n = first + step i; w = W_n and
-// rn = reversal of n (even, as n < M/2), lane by lane.
-template <int step, class V>
-[[gnu::always_inline]] inline void mergeQuartets(const double* spectrum, int first, V w,
-                                                 double* out, const Scatter& rn) {
-  Scatter rm{}, upperN{}, upperM{};
-  for (int i = 0; i < lanes<V>(); ++i) {
-    rm.at[i] = fftdetail::mirrorOfNegative(rn.at[i]);
-    upperN.at[i] = fftdetail::mirrorOfNegative(rn.at[i] + 1);
-    upperM.at[i] = rn.at[i] + 1;
-  }
-  const V scaled = halfOverSquaredMagnitude(w);
+// Z at the four bins n, M/2 - n, M - n, M/2 + n from X there. Lane 0 works on the
+// pair n, M - n and lane 1 on the pair M/2 - n, M/2 + n, so the results come in
+// twos that lie side by side in bit-reversed order: rn + 1 is the reversal of
+// M/2 + n, and rm + 1, for rm the reversal of M/2 - n, that of M - n. scaled holds
+// W_n / (2 |W_n|^2) in both lanes; rn is the reversal of n (even, as n < M/2).
+[[gnu::always_inline]] inline void mergeQuartet(const double* spectrum, int n, Pair scaled,
+                                                double* out, int rn) {
   // i / W_n = i conj(W_n) / |W_n|^2; i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2
-  mergePairs<step>(spectrum, first, multiplierOf(quarterTurn<kFFTInverse>(conjugate(scaled))),
-                   out, rn, rm);
-  mergePairs<-step>(spectrum, kHalf - first, multiplierOf(negate(scaled)), out, upperN, upperM);
+  const PairMultiplier halfTurnedInverse =
+      multiplierOf(firstLaneOf(quarterTurn<kFFTInverse>(conjugate(scaled)), negate(scaled)));
+  const Pair xn = loadTwo(spectrum, n, kHalf - n);
+  const Pair xm = conjugate(loadTwo(spectrum, kFFTComplexPoints - n, kHalf + n));
+  const Pair even = broadcast<Pair>(0.5) * (xn + xm);               // E
+  const Pair turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
+  const Pair top = even + turnedOdd;                                // Z[n], Z[M/2 - n]
+  const Pair bottom = conjugate(even - turnedOdd);                  // Z[M - n], Z[M/2 + n]
+  store(out, rn, firstLaneOf(top, bottom));
+  store(out, fftdetail::mirrorOfNegative(rn) - 1, _mm256_permute2f128_pd(top, bottom, 0x21));
 }
+
+// Both lanes of a twiddle pair, each in both lanes.
+Pair firstInBoth(Pair v) { return _mm256_permute2f128_pd(v, v, 0x00); }
+Pair secondInBoth(Pair v) { return _mm256_permute2f128_pd(v, v, 0x11); }
 
 }  // namespace
 
@@ -122,10 +114,11 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   out[0] = 0.5 * (spectrum[0] + spectrum[1]);
   out[1] = 0.5 * (spectrum[0] - spectrum[1]);
   store(out, 1, conjugate(load<Single>(spectrum, kHalf)));  // reversal of M/2 is 1
-  const Single middle =
-      halfOverSquaredMagnitude(eighthTurnOfConjugate(repeated<Single>(1.0, 0.0)));
-  mergePairs<1>(spectrum, kQuarter, multiplierOf(quarterTurn<kFFTInverse>(conjugate(middle))),
-             out, Scatter{{2, 0}}, Scatter{{3, 0}});
+  // Bin M/4 is its own M/2 - n: both lanes work on the bins M/4 and 3M/4 with the
+  // same factor, i conj(w) and -w being the same for w = sqrt(1/2) (1 - i), and
+  // both stores write the same two results to the same place.
+  mergeQuartet(spectrum, kQuarter,
+               halfOverSquaredMagnitude(eighthTurnOfConjugate(repeated<Pair>(1.0, 0.0))), out, 2);
 
   // M/4 - n is M - n with its top two bits cleared, so its reversal is that of M - n
   // with the bottom two cleared.
@@ -135,26 +128,26 @@ void mergeRealSpectrum(const double* spectrum, double* out) {
   PairRecurrence<kFFTSize, kFFTForward> twiddle;
   twiddle.advanceOne();
   fftdetail::MirrorCounter<kFFTComplexPoints> mirror;
-  Scatter reversals{};
-  auto advanceReversals = [&] {
-    for (int& r : reversals.at) {
-      mirror.advance();
-      r = mirror.value();
-    }
+  auto nextReversal = [&mirror] {
+    mirror.advance();
+    return mirror.value();
   };
-  for (int k = 1; k < kEighth - 1; k += 2, twiddle.advance()) {
-    advanceReversals();
+  for (int k = 1; k < kEighth; k += 2, twiddle.advance()) {
+    const int r0 = nextReversal();
+    const int r1 = nextReversal();
     const Pair w = twiddle.value();  // W_k, W_(k+1)
-    mergeQuartets<1>(spectrum, k, w, out, reversals);
-    mergeQuartets<-1>(spectrum, kQuarter - k, eighthTurnOfConjugate(w), out,
-                  Scatter{{reversalOfQuarterMinus(reversals.at[0]),
-                           reversalOfQuarterMinus(reversals.at[1])}});
+    const Pair scaled = halfOverSquaredMagnitude(w);
+    mergeQuartet(spectrum, k, firstInBoth(scaled), out, r0);
+    mergeQuartet(spectrum, k + 1, secondInBoth(scaled), out, r1);
+    const Pair turnedScaled = halfOverSquaredMagnitude(eighthTurnOfConjugate(w));
+    mergeQuartet(spectrum, kQuarter - k, firstInBoth(turnedScaled), out,
+                 reversalOfQuarterMinus(r0));
+    // Bin M/8 is its own M/4 - n and takes W_(M/8) as it is, as in the split.
+    if (k + 1 < kEighth) {
+      mergeQuartet(spectrum, kQuarter - k - 1, secondInBoth(turnedScaled), out,
+                   reversalOfQuarterMinus(r1));
+    }
   }
-  advanceReversals();
-  const Pair w = twiddle.value();  // as in the split: bin M/8 takes W_(M/8) as it is
-  mergeQuartets<1>(spectrum, kEighth - 1, w, out, reversals);
-  mergeQuartets<1>(spectrum, kQuarter - (kEighth - 1), eighthTurnOfConjugate(lowLane(w)), out,
-                Scatter{{reversalOfQuarterMinus(reversals.at[0]), 0}});
 }
 
 }  // namespace fftavx2
