@@ -30,7 +30,8 @@ void realInverse(const double* spectrum, double* out) {
 
 namespace fftdetail {
 
-constinit const FFTPath kAvx2Path{"AVX2", realForward, realInverse, transformBitReversed<kFFTForward>,
+constinit const FFTPath kAvx2Path{"AVX2", realForward, realInverse,
+                                  transformBitReversed<kFFTForward>,
                                   transformBitReversed<kFFTInverse>};
 
 }  // namespace fftdetail

@@ -46,9 +46,9 @@ inline void mergeTwoLevels(double* data, int j, const TwoLevelTwiddles& w) {
 // Sizes 16 and 32, with all their twiddles folded in at compile time.
 template <FFTDirection D, int... j>
 inline void merge16And32Block(double* block, std::integer_sequence<int, j...>) {
-  (mergeTwoLevels<16>(block, 2 * j,
-                      twoLevelTwiddles<D>(foldedTwiddles<16, D, 2 * j>(),
-                                          foldedTwiddles<32, D, 2 * j>())),
+  (mergeTwoLevels<16>(
+       block, 2 * j,
+       twoLevelTwiddles<D>(foldedTwiddles<16, D, 2 * j>(), foldedTwiddles<32, D, 2 * j>())),
    ...);
 }
 

@@ -32,12 +32,13 @@ Single lowLane(Pair v) { return _mm256_castpd256_pd128(v); }
 // X[n] and X[M - n] from Z[n] and Z[M - n], in place, for the run n = first + step i
 // of the lanes; halfTurned = -i W_n / 2 lane by lane.
 template <int step, class Multiplier>
-[[gnu::always_inline]] inline void splitPairs(double* data, int first, const Multiplier& halfTurned) {
+[[gnu::always_inline]] inline void splitPairs(double* data, int first,
+                                              const Multiplier& halfTurned) {
   using V = decltype(halfTurned.re);
   const int mirrored = kFFTComplexPoints - first;
   const V zn = loadRun<V, step>(data, first);
   const V zm = conjugate(loadRun<V, -step>(data, mirrored));
-  const V even = broadcast<V>(0.5) * (zn + zm);          // E
+  const V even = broadcast<V>(0.5) * (zn + zm);         // E
   const V twiddledOdd = multiply(halfTurned, zn - zm);  // W_n O
   storeRun<step>(data, first, even + twiddledOdd);
   storeRun<-step>(data, mirrored, conjugate(even - twiddledOdd));
@@ -48,7 +49,8 @@ template <int step, class V>
 [[gnu::always_inline]] inline void splitQuartets(double* data, int first, V w) {
   const V half = broadcast<V>(0.5) * w;
   splitPairs<step>(data, first, multiplierOf(quarterTurn<kFFTForward>(half)));
-  splitPairs<-step>(data, kHalf - first, multiplierOf(negateReal(half)));  // -i W_(M/2-n) = -conj W_n
+  splitPairs<-step>(data, kHalf - first,
+                    multiplierOf(negateReal(half)));  // -i W_(M/2-n) = -conj W_n
 }
 
 // w / (2 |w|^2), through 2 - |w|^2 = 1 / |w|^2 (see the SSE2 path).
@@ -70,10 +72,10 @@ Pair halfOverSquaredMagnitude(Pair w) {
       multiplierOf(firstLaneOf(quarterTurn<kFFTInverse>(conjugate(scaled)), negate(scaled)));
   const Pair xn = loadTwo(spectrum, n, kHalf - n);
   const Pair xm = conjugate(loadTwo(spectrum, kFFTComplexPoints - n, kHalf + n));
-  const Pair even = broadcast<Pair>(0.5) * (xn + xm);               // E
+  const Pair even = broadcast<Pair>(0.5) * (xn + xm);           // E
   const Pair turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
-  const Pair top = even + turnedOdd;                                // Z[n], Z[M/2 - n]
-  const Pair bottom = conjugate(even - turnedOdd);                  // Z[M - n], Z[M/2 + n]
+  const Pair top = even + turnedOdd;                            // Z[n], Z[M/2 - n]
+  const Pair bottom = conjugate(even - turnedOdd);              // Z[M - n], Z[M/2 + n]
   store(out, rn, firstLaneOf(top, bottom));
   store(out, fftdetail::mirrorOfNegative(rn) - 1, _mm256_permute2f128_pd(top, bottom, 0x21));
 }
@@ -93,9 +95,9 @@ void splitRealSpectrum(double* data) {
   data[1] = z0re - z0im;
   store(data, kHalf, conjugate(load<Single>(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
   const Single one = repeated<Single>(1.0, 0.0);
-  splitPairs<1>(data, kQuarter,
-                multiplierOf(quarterTurn<kFFTForward>(broadcast<Single>(0.5) *
-                                                   eighthTurnOfConjugate(one))));
+  splitPairs<1>(
+      data, kQuarter,
+      multiplierOf(quarterTurn<kFFTForward>(broadcast<Single>(0.5) * eighthTurnOfConjugate(one))));
 
   PairRecurrence<kFFTSize, kFFTForward> twiddle;
   twiddle.advanceOne();

@@ -86,8 +86,8 @@ template <FFTDirection D>
 void mergeLevelsFrom1024(double* data) {
   TopSource<D> source;
   walkMirroredPairs<kFFTComplexPoints / 8, D>(
-      source, [data](int lower, const TopValues(&lowerSets)[2], int upper,
-                     const TopValues(&upperSets)[2]) {
+      source,
+      [data](int lower, const TopValues(&lowerSets)[2], int upper, const TopValues(&upperSets)[2]) {
         for (int i = 0; i < 2; ++i) {
           mergeTopLevels(data, lower + 2 * i, lowerSets[i].twiddles<D>());
           mergeTopLevels(data, upper + 2 * i, upperSets[i].twiddles<D>());

@@ -37,7 +37,7 @@ class PairRecurrence {
     w_ = firstLaneOf(one, step(one));
   }
 
-  Pair value() const { return w_; }  // w_j, w_(j+1)
+  Pair value() const { return w_; }        // w_j, w_(j+1)
   void advance() { w_ = step(step(w_)); }  // j += 2
   void advanceOne() { w_ = step(w_); }     // j += 1
 

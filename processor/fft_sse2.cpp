@@ -29,7 +29,8 @@ void realInverse(const double* spectrum, double* out) {
 
 namespace fftdetail {
 
-constinit const FFTPath kSse2Path{"SSE2", realForward, realInverse, transformBitReversed<kFFTForward>,
+constinit const FFTPath kSse2Path{"SSE2", realForward, realInverse,
+                                  transformBitReversed<kFFTForward>,
                                   transformBitReversed<kFFTInverse>};
 
 }  // namespace fftdetail

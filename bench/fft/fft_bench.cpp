@@ -213,7 +213,8 @@ int main(int argc, char** argv) {
     for (const char* path : {"SSE2", "AVX2"}) {
       const std::string name = std::string("BM_") + path + "RoundTrip";
       if (t.count(name)) {
-        std::printf("%s path: %.2f us, %.2f x FFTW\n", path, t.at(name) / 1000, t.at(name) / theirs);
+        std::printf("%s path: %.2f us, %.2f x FFTW\n", path, t.at(name) / 1000,
+                    t.at(name) / theirs);
       }
     }
   }

@@ -75,7 +75,8 @@ TEST_F(FFTPaths, RealForwardIsBitIdentical) {
     std::vector<double> sse2Spectrum(kFFTSize), avx2Spectrum(kFFTSize);
     sse2.realForward(sse2Frame.data(), sse2Spectrum.data());
     avx2.realForward(avx2Frame.data(), avx2Spectrum.data());
-    ASSERT_TRUE(sameBits(sse2Spectrum, avx2Spectrum)) << firstDifference(sse2Spectrum, avx2Spectrum);
+    ASSERT_TRUE(sameBits(sse2Spectrum, avx2Spectrum))
+        << firstDifference(sse2Spectrum, avx2Spectrum);
   }
 }
 
