@@ -11,6 +11,7 @@
 
 #include "processor/fft_avx2_twiddle.h"
 #include "processor/fft_bit_reversal.h"
+#include "processor/fft_sse2_real.h"
 
 using namespace fftavx2;
 
@@ -89,11 +90,7 @@ Pair secondInBoth(Pair v) { return _mm256_permute2f128_pd(v, v, 0x11); }
 namespace fftavx2 {
 
 void splitRealSpectrum(double* data) {
-  const double z0re = data[0];
-  const double z0im = data[1];
-  data[0] = z0re + z0im;
-  data[1] = z0re - z0im;
-  store(data, kHalf, conjugate(load<Single>(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
+  fftdetail::splitUntwiddledBins(data);
   const Single one = repeated<Single>(1.0, 0.0);
   splitPairs<1>(
       data, kQuarter,
@@ -113,9 +110,7 @@ void splitRealSpectrum(double* data) {
 }
 
 void mergeRealSpectrum(const double* spectrum, double* out) {
-  out[0] = 0.5 * (spectrum[0] + spectrum[1]);
-  out[1] = 0.5 * (spectrum[0] - spectrum[1]);
-  store(out, 1, conjugate(load<Single>(spectrum, kHalf)));  // reversal of M/2 is 1
+  fftdetail::mergeUntwiddledBins(spectrum, out);
   // Bin M/4 is its own M/2 - n: both lanes work on the bins M/4 and 3M/4 with the
   // same factor, i conj(w) and -w being the same for w = sqrt(1/2) (1 - i), and
   // both stores write the same two results to the same place.

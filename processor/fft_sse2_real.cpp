@@ -81,12 +81,23 @@ inline void mergeQuartet(const double* spectrum, int n, Complex w, double* out, 
 
 namespace fftdetail {
 
-void splitRealSpectrum(double* data) {
+void splitUntwiddledBins(double* data) {
   const double z0re = data[0];
   const double z0im = data[1];
   data[0] = z0re + z0im;
   data[1] = z0re - z0im;
-  storePoint(data, kHalf, conjugate(loadPoint(data, kHalf)));  // W = -i: X[M/2] = conj Z[M/2]
+  data[2 * kHalf + 1] = -data[2 * kHalf + 1];  // X[M/2] = conj Z[M/2]
+}
+
+void mergeUntwiddledBins(const double* spectrum, double* out) {
+  out[0] = 0.5 * (spectrum[0] + spectrum[1]);
+  out[1] = 0.5 * (spectrum[0] - spectrum[1]);
+  out[2] = spectrum[2 * kHalf];  // Z[M/2] = conj X[M/2], at its reversal 1
+  out[3] = -spectrum[2 * kHalf + 1];
+}
+
+void splitRealSpectrum(double* data) {
+  splitUntwiddledBins(data);
   const Complex one = makeComplex(1.0, 0.0);
   splitPair(
       data, kQuarter,
@@ -103,9 +114,7 @@ void splitRealSpectrum(double* data) {
 }
 
 void mergeRealSpectrum(const double* spectrum, double* out) {
-  out[0] = 0.5 * (spectrum[0] + spectrum[1]);
-  out[1] = 0.5 * (spectrum[0] - spectrum[1]);
-  storePoint(out, 1, conjugate(loadPoint(spectrum, kHalf)));  // reversal of M/2 is 1
+  mergeUntwiddledBins(spectrum, out);
   const Multiplier middle =
       multiplierOf(halfOverSquaredMagnitude(eighthTurnOfConjugate(makeComplex(1.0, 0.0))));
   mergePair(spectrum, kQuarter, quarterTurned<kFFTInverse>(conjugated(middle)), out, 2, 3);

@@ -12,4 +12,11 @@ void splitRealSpectrum(double* data);
 // complex transform's levels. spectrum is left unchanged.
 void mergeRealSpectrum(const double* spectrum, double* out);
 
+// The bins that need no twiddle, for every path: DC and Nyquist, packed together
+// in point 0 of the spectrum, and bin M/2 (W = -i), whose two results are one
+// conjugate. Plain scalar code, compiled here for the baseline instruction set and
+// called by the other paths as well.
+void splitUntwiddledBins(double* data);
+void mergeUntwiddledBins(const double* spectrum, double* out);
+
 }  // namespace fftdetail
