@@ -16,7 +16,8 @@ namespace {
 
 // Constant-initialised, so it holds null before any code of this module runs; the
 // first transform stores the choice. Two threads racing there store the same value.
-std::atomic<const FFTPath*> chosenPath{nullptr};
+constinit std::atomic<const FFTPath*> chosenPath{nullptr};
+static_assert(std::atomic<const FFTPath*>::is_always_lock_free);
 
 const FFTPath& choosePath() { return avx2Supported() ? kAvx2Path : kSse2Path; }
 

@@ -8,7 +8,9 @@
 //
 // Include this only in files compiled for AVX2, and nowhere else: everything here
 // is AVX2 code. It uses no fused multiply-add, so every sum and product rounds
-// exactly as in the SSE2 path.
+// exactly as in the SSE2 path. The AVX2 files share with the SSE2 path only headers
+// of constexpr and integer code, so the linker can never put a function compiled
+// for AVX2 in place of one the SSE2 path calls.
 
 #include <immintrin.h>
 

@@ -82,6 +82,8 @@ inline void mergeTopLevels(double* data, int j, const TopTwiddles& w) {
   for (int q = 0; q < 8; ++q) store(data, j + stride * q, p[q]);
 }
 
+// Sizes 1024, 2048 and 4096 in one pass: one recurrence per size, 256 steps each,
+// every two steps serving two neighbouring indices and their mirrors.
 template <FFTDirection D>
 void mergeLevelsFrom1024(double* data) {
   TopSource<D> source;

@@ -26,9 +26,9 @@ V foldedTwiddle() {  // w_j in every lane
 }
 
 // The recurrence w <- w e^(-/+ i delta) of a transform of `size` points, holding
-// w_j and w_(j+1). Each lane takes the one-step recurrence's steps, in its order of
-// operations, so lane by lane the values are exactly those of the one-step
-// recurrence; holding two of them halves the steps per twiddle, never the work.
+// w_j and w_(j+1). Each lane takes the steps of the SSE2 path's one-step recurrence
+// in its order of operations, so lane by lane the values are exactly that
+// recurrence's: a step for two twiddles costs what a step for one did.
 template <int size, FFTDirection D>
 class PairRecurrence {
  public:
