@@ -1,6 +1,7 @@
 #include "processor/directivity_engine.h"
 
 #include <cmath>
+#include <new>
 #include <numbers>
 
 #include "controller/parameter_table.h"
@@ -12,7 +13,9 @@ namespace {
 
 constexpr double kOutputScale = 1.0 / 4096.0;  // undoes the inverse transform's gain
 
-std::unique_ptr<double[]> zeroedBuffer(int length) { return std::unique_ptr<double[]>(new double[length]()); }
+constexpr std::align_val_t kCacheLine{64};
+
+FrameBuffer zeroedBuffer(int length) { return FrameBuffer(new (kCacheLine) double[length]()); }
 
 // Keeps the largest magnitude, the way the meters read a sample: NaN never wins.
 inline void raisePeak(float& peak, float sample) {
@@ -33,6 +36,8 @@ constexpr ParameterId kTypeIds[3] = {kLowType, kMidType, kHighType};
 constexpr ParameterId kFrequencyIds[3] = {kLowFrequency, kMidFrequency, kHighFrequency};
 
 }  // namespace
+
+void CacheLineDeleter::operator()(double* buffer) const { ::operator delete[](buffer, kCacheLine); }
 
 PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
     : microphoneData_(acquireMicrophoneData()),
