@@ -8,6 +8,7 @@
 
 #include "controller/parameter_table.h"
 #include "processor/curve.h"
+#include "processor/curve_patterns.h"
 
 namespace {
 
@@ -53,20 +54,6 @@ double weightAt(const std::vector<double>& curve, double frequency) {
   if (below >= kBinCount - 1) return curve[kBinCount - 1];
   const double fraction = position - below;
   return curve[below] * (1.0 - fraction) + curve[below + 1] * fraction;
-}
-
-// The first-order pattern nearest to an omni weight.
-const char* patternName(double weight) {
-  struct Pattern {
-    double weight;
-    const char* name;
-  };
-  constexpr Pattern kPatterns[] = {{1.0, "omni"},          {0.7, "wide cardioid"},  {0.5, "cardioid"},
-                                   {0.37, "supercardioid"}, {0.25, "hypercardioid"}, {0.0, "figure-eight"}};
-  const Pattern* nearest = &kPatterns[0];
-  for (const Pattern& pattern : kPatterns)
-    if (std::fabs(pattern.weight - weight) < std::fabs(nearest->weight - weight)) nearest = &pattern;
-  return nearest->name;
 }
 
 std::string bar(double weight) {
@@ -123,7 +110,7 @@ int main() {
     std::string row = number("%10g", frequency);
     for (const auto& curve : curves) {
       const double weight = weightAt(curve, frequency);
-      row += cell(number("%5.3f", weight), patternName(weight), bar(weight));
+      row += cell(number("%5.3f", weight), nearestPatternName(weight), bar(weight));
     }
     printLine(row);
   }

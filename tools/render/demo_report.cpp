@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "processor/curve_patterns.h"
 #include "tools/render/band_levels.h"
 #include "tools/render/demo.h"
 
@@ -68,17 +69,8 @@ std::string changeText(double decibels) {
 
 std::string patternAt90Degrees(double decibels) {
   const double weight = std::pow(10.0, decibels / 20.0);
-  struct Named {
-    double weight;
-    const char* name;
-  };
-  static const Named patterns[] = {{1.0, "omni"},         {0.75, "wide cardioid"}, {0.5, "cardioid"},
-                                   {0.37, "supercardioid"}, {0.25, "hypercardioid"}, {0.0, "figure-eight"}};
-  const Named* nearest = &patterns[0];
-  for (const Named& pattern : patterns)
-    if (std::fabs(pattern.weight - weight) < std::fabs(nearest->weight - weight)) nearest = &pattern;
   char text[48];
-  std::snprintf(text, sizeof text, "%s (omni weight %.2f)", nearest->name, weight);
+  std::snprintf(text, sizeof text, "%s (omni weight %.2f)", nearestPatternName(weight), weight);
   return text;
 }
 
