@@ -23,6 +23,10 @@ enum ParameterIds : ParameterId {
   kMicREightGain = 13, // stereo build only
 };
 
+// The kind that marks level values (peaks per capsule) wherever they are handed on:
+// from the engines to the level timer, and from the controller to open views.
+constexpr std::uint32_t kLevelTag = 65536;
+
 // Rows the range lookups cover in both builds.
 constexpr ParameterId kParameterTableRows = 14;
 

@@ -4,6 +4,7 @@
 // implements it; the controller recognises a view by this type when the SDK reports
 // the view attached.
 
+#include "controller/parameter_table.h"
 #include "pluginterfaces/vst/vsttypes.h"
 
 namespace Steinberg::Vst {
@@ -12,7 +13,7 @@ class PlugIn_ViewTarget {
  public:
   // The kind of level block: four float32 peaks in the stereo build (MicL omni, MicL
   // figure-eight, MicR omni, MicR figure-eight), two in the mono build.
-  static constexpr uint32 kLevelTag = 65536;
+  static constexpr uint32 kLevelTag = ::kLevelTag;
 
   // A parameter's new plain value, in the units of the parameter table.
   virtual void updateParameter(ParamID tag, float plain) = 0;

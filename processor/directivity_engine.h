@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "controller/parameter_table.h"
 #include "processor/curve.h"
 #include "processor/proximity_filter.h"
 #include "processor/ring_buffer.h"
@@ -39,7 +40,7 @@ class PlugIn_DirectivityEngine {
   // Engine-local parameter IDs: 0 to 11, the gains of either pair as 10 and 11.
   static constexpr std::uint32_t kLocalParameterCount = 12;
   // The kind of peak values the level timer asks for.
-  static constexpr std::uint32_t kLevelTag = 65536;
+  static constexpr std::uint32_t kLevelTag = ::kLevelTag;
 
   explicit PlugIn_DirectivityEngine(double sampleRate);
   ~PlugIn_DirectivityEngine();
