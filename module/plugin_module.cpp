@@ -1,8 +1,6 @@
 // The module's factory and its initialisation hooks: each build registers its audio
 // processor and then its edit controller.
 
-#include <cstdlib>
-
 #include "controller/class_ids.h"
 #include "controller/vst_plugin_controller.h"
 #include "platform/diagnostics.h"
@@ -10,18 +8,12 @@
 #include "sdk/module_entry.h"
 #include "sdk/plugin_factory.h"
 
-namespace {
-void stopWriterAtExit() { diag::stopWriter(); }
-}  // namespace
-
 // Diagnostic lines reach standard output through the writer thread while the host
 // has the module entered.
 bool InitDll() {
+  // A host that quits without leaving the module is covered too: the writer stops
+  // itself when the process ends.
   diag::startWriter();
-  // A host may quit without leaving the module; the writer thread must still be
-  // stopped before it is destroyed. Registered after the writer exists, this runs
-  // first, at exit or when the module is unloaded.
-  [[maybe_unused]] static const int registered = std::atexit(stopWriterAtExit);
   return true;
 }
 
