@@ -54,7 +54,12 @@ tresult PLUGIN_API VSTGUIEditor::setFrame(IPlugFrame* plugFrameToUse) {
   runLoop_.reset();
   timerRunLoop_.release();
   if (plugFrameToUse) {
-    FUnknownPtr<Linux::IRunLoop> hostRunLoop(plugFrameToUse);
+    // The host context's run loop is the host's main loop itself; the frame's is the
+    // one a host offers for editors only (some hosts have only that one).
+    FUnknown* hostContext = controller ? controller->getHostContext() : nullptr;
+    FUnknownPtr<Linux::IRunLoop> contextRunLoop(hostContext);
+    FUnknownPtr<Linux::IRunLoop> frameRunLoop(plugFrameToUse);
+    Linux::IRunLoop* hostRunLoop = contextRunLoop ? contextRunLoop.getInterface() : frameRunLoop.getInterface();
     if (hostRunLoop) runLoop_ = VSTGUI::owned<VSTGUI::X11::IRunLoop>(new HostRunLoopAdapter(hostRunLoop));
     timerRunLoop_.acquire(plugFrameToUse);
   }

@@ -2,7 +2,8 @@
 // The base of a plug-in editor drawn with the toolkit: an IPlugView for X11 hosts
 // that opens a toolkit frame in the host's window.
 //
-// The host hands over its run loop with the plug-in frame (setFrame); it then serves
+// The host's run loop is taken when the host hands over the plug-in frame (setFrame):
+// the host context's if it offers one, else the plug-in frame's. It then serves
 // the editor window's events, the idle timer that repaints dirty views, and the
 // plug-in's own periodic timers. attached() calls open() with the host's window,
 // starts the idle timer and reports the view to the controller; removed() stops the

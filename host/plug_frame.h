@@ -1,0 +1,33 @@
+#pragma once
+// The host's side of an open editor (IPlugFrame): offers the host's run loop the way
+// Linux hosts do (queryInterface for IRunLoop), and takes the view's resize requests,
+// which a host with fixed-size editor windows only records.
+
+#include "host/run_loop.h"
+#include "pluginterfaces/gui/iplugview.h"
+
+namespace host {
+
+class PlugFrame : public Steinberg::IPlugFrame {
+ public:
+  // `runLoop` may be null: a host that offers none to editors.
+  explicit PlugFrame(RunLoop* runLoop) : runLoop_(runLoop) {}
+  virtual ~PlugFrame() = default;
+  PlugFrame(const PlugFrame&) = delete;
+  PlugFrame& operator=(const PlugFrame&) = delete;
+
+  Steinberg::tresult PLUGIN_API resizeView(Steinberg::IPlugView* view,
+                                           Steinberg::ViewRect* newSize) override;
+  int resizeRequests() const { return resizeRequests_; }
+
+  //--- FUnknown: the owner keeps the frame alive; references are not counted.
+  Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) override;
+  Steinberg::uint32 PLUGIN_API addRef() override { return 1; }
+  Steinberg::uint32 PLUGIN_API release() override { return 1; }
+
+ private:
+  RunLoop* runLoop_;
+  int resizeRequests_ = 0;
+};
+
+}  // namespace host
