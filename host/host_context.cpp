@@ -19,7 +19,11 @@ tresult PLUGIN_API HostContext::getName(Vst::String128 name) {
 
 tresult PLUGIN_API HostContext::queryInterface(const TUID iid, void** obj) {
   if (obj == nullptr) return kInvalidArgument;
-  if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop_iid)) return runLoop_->queryInterface(iid, obj);
+  if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop_iid)) {
+    if (offersRunLoop_) return runLoop_->queryInterface(iid, obj);
+    *obj = nullptr;
+    return kNoInterface;
+  }
   return HostApplication::queryInterface(iid, obj);
 }
 

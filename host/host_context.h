@@ -21,6 +21,9 @@ class HostContext : public Steinberg::Vst::HostApplication {
   HostContext& operator=(const HostContext&) = delete;
 
   RunLoop& runLoop() { return *runLoop_; }
+  // Whether plug-ins find the run loop through the context. Some hosts offer it only
+  // through an editor's plug-in frame; the run loop exists either way.
+  void setOffersRunLoop(bool offers) { offersRunLoop_ = offers; }
 
   //--- IHostApplication
   Steinberg::tresult PLUGIN_API getName(Steinberg::Vst::String128 name) override;
@@ -30,6 +33,7 @@ class HostContext : public Steinberg::Vst::HostApplication {
  private:
   std::u16string name_;
   Steinberg::IPtr<RunLoop> runLoop_;
+  bool offersRunLoop_ = true;
 };
 
 }  // namespace host
