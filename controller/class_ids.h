@@ -16,6 +16,7 @@ inline const Steinberg::FUID& kProcessorUID = kThisBuild.processorUID;
 inline const Steinberg::FUID& kControllerUID = kThisBuild.controllerUID;
 inline const char* const kProcessorName = kThisBuild.processorName;
 inline const char* const kControllerName = kThisBuild.controllerName;
+inline const std::int32_t kVst2UniqueId = kThisBuild.vst2UniqueId;
 
 constexpr const char* kVendor = "Tolvane";
 constexpr const char* kVendorUrl = "http://www.tolvane.com";
