@@ -20,6 +20,8 @@ DisplayKnob::DisplayKnob(const CPoint& topLeft, CFrame* frame,
   lobeshift::setReadoutFont(label_);
   addView(label_);
 
+  // The parameter's default until the controller tells the real value.
+  setPlainValue(static_cast<float>(parameterDefault(static_cast<ParameterId>(parameterId))));
   setTransparency(true);
   observedFrame_ = frame;
   if (observedFrame_) observedFrame_->registerMouseObserver(this);

@@ -32,6 +32,8 @@ GainerFrame::GainerFrame(const CPoint& topLeft, CFrame* frame, EditController* c
   caption_->setBackground(gain);
   gain->forget();
   addView(caption_);
+  // The parameter's default until the controller tells the real value.
+  setPlainValue(static_cast<float>(parameterDefault(parameterId_)));
 }
 
 GainerFrame::~GainerFrame() {
