@@ -23,20 +23,12 @@ DisplayKnob::DisplayKnob(const CPoint& topLeft, CFrame* frame,
   // The parameter's default until the controller tells the real value.
   setPlainValue(static_cast<float>(parameterDefault(static_cast<ParameterId>(parameterId))));
   setTransparency(true);
-  observedFrame_ = frame;
-  if (observedFrame_) observedFrame_->registerMouseObserver(this);
-}
-
-DisplayKnob::~DisplayKnob() {
-  if (observedFrame_) observedFrame_->unregisterMouseObserver(this);
+  mouseWatch_.watch(frame);
 }
 
 bool DisplayKnob::attached(CView* parent) {
   if (!CViewContainer::attached(parent)) return false;
-  if (!observedFrame_ && getFrame()) {
-    observedFrame_ = getFrame();
-    observedFrame_->registerMouseObserver(this);
-  }
+  mouseWatch_.watch(getFrame());
   return true;
 }
 
@@ -44,8 +36,7 @@ bool DisplayKnob::removed(CView* parent) {
   // A drag cut short by the editor closing still ends its gesture at the host, and a
   // frame that goes away keeps no pointer to this knob.
   gestures_.endAll();
-  if (observedFrame_) observedFrame_->unregisterMouseObserver(this);
-  observedFrame_ = nullptr;
+  mouseWatch_.stop();
   return CViewContainer::removed(parent);
 }
 

@@ -7,6 +7,7 @@
 #include "controls/centred_knob_law.h"
 #include "controls/custom_anim_knob.h"
 #include "controls/edit_gestures.h"
+#include "controls/frame_mouse_watch.h"
 #include "toolkit/cframe.h"
 #include "toolkit/controls/cparamdisplay.h"
 
@@ -17,7 +18,6 @@ class DisplayKnob : public CViewContainer, public IMouseObserver, public CContro
   // 38 x 44 pixels from `topLeft`. The controller is not owned; it outlives the editor.
   DisplayKnob(const CPoint& topLeft, CFrame* frame, Steinberg::Vst::EditController* controller,
               int32_t parameterId);
-  ~DisplayKnob() override;
 
   // A plain value from the controller; it does not count as an edit.
   void setPlainValue(float plain);
@@ -41,11 +41,11 @@ class DisplayKnob : public CViewContainer, public IMouseObserver, public CContro
 
   Steinberg::Vst::EditController* controller_;
   int32_t parameterId_;
-  CFrame* observedFrame_ = nullptr;
   CustomAnimKnob* knob_;
   CTextLabel* label_;
   char text_[lobeshift::kReadoutSize] = {};
   lobeshift::EditGestures gestures_;
+  lobeshift::FrameMouseWatch mouseWatch_{this};
 };
 
 }  // namespace VSTGUI

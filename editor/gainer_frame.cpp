@@ -24,8 +24,7 @@ GainerFrame::GainerFrame(const CPoint& topLeft, CFrame* frame, EditController* c
   lobeshift::setReadoutFont(label_);
   addView(label_);
 
-  observedFrame_ = frame;
-  if (observedFrame_) observedFrame_->registerMouseObserver(this);
+  mouseWatch_.watch(frame);
   setWantsFocus(true);
 
   auto* gain = new CBitmap("gain.png");
@@ -36,16 +35,9 @@ GainerFrame::GainerFrame(const CPoint& topLeft, CFrame* frame, EditController* c
   setPlainValue(static_cast<float>(parameterDefault(parameterId_)));
 }
 
-GainerFrame::~GainerFrame() {
-  if (observedFrame_) observedFrame_->unregisterMouseObserver(this);
-}
-
 bool GainerFrame::attached(CView* parent) {
   if (!CViewContainer::attached(parent)) return false;
-  if (!observedFrame_ && getFrame()) {
-    observedFrame_ = getFrame();
-    observedFrame_->registerMouseObserver(this);
-  }
+  mouseWatch_.watch(getFrame());
   return true;
 }
 
@@ -53,8 +45,7 @@ bool GainerFrame::removed(CView* parent) {
   // A drag cut short by the editor closing still ends its gesture at the host, and a
   // frame that goes away keeps no pointer to this one.
   gestures_.endAll();
-  if (observedFrame_) observedFrame_->unregisterMouseObserver(this);
-  observedFrame_ = nullptr;
+  mouseWatch_.stop();
   return CViewContainer::removed(parent);
 }
 

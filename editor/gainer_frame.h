@@ -7,6 +7,7 @@
 #include "controls/centred_knob_law.h"
 #include "controls/custom_anim_knob.h"
 #include "controls/edit_gestures.h"
+#include "controls/frame_mouse_watch.h"
 #include "editor/four_char_code.h"
 #include "toolkit/cframe.h"
 #include "toolkit/controls/cparamdisplay.h"
@@ -22,7 +23,6 @@ class GainerFrame : public VSTGUI::CViewContainer,
   // 60 x 24 pixels from `topLeft`. The controller is not owned; it outlives the editor.
   GainerFrame(const VSTGUI::CPoint& topLeft, VSTGUI::CFrame* frame, EditController* controller,
               int32_t parameterId);
-  ~GainerFrame() override;
 
   // A plain value from the controller; it does not count as an edit.
   void setPlainValue(float plain);
@@ -55,8 +55,8 @@ class GainerFrame : public VSTGUI::CViewContainer,
   ParamID parameterId_;
   EditController* controller_;
   VSTGUI::CustomAnimKnob* knob_;
-  VSTGUI::CFrame* observedFrame_ = nullptr;
   lobeshift::EditGestures gestures_;
+  lobeshift::FrameMouseWatch mouseWatch_{this};
 };
 
 }  // namespace Steinberg::Vst

@@ -177,3 +177,17 @@ TEST(GainKnobWithoutBitmap, DrawsNothingAndStillEdits) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GainKnob, AKnobThatLeavesTheFrameIsNoLongerItsMouseObserver) {
+  press(frame.get(), centre);
+  frame->removeView(knob);  // destroyed mid-drag: the gesture ends, the frame forgets it
+  EXPECT_EQ(session.edits(), (Lines{"begin 10", "end 10"}));
+  hover(frame.get(), centre);
+  hover(frame.get(), CPoint(55, 55));
+  release(frame.get(), centre);
+  EXPECT_EQ(session.edits().size(), 2u);
+}
+
+}  // namespace

@@ -30,17 +30,14 @@ class StereoPeaks : public ::testing::Test {
     peaks = new Peak2Frame(CRect(17, 10, 131, 23), 25);
     frame->addView(peaks);
   }
-  // Whether the LED at `x` (frame coordinates) shows the lit image, by its pixels.
-  bool showsLit(CCoord x) {
+  // Whether the LED at `x` (frame coordinates) shows its lit or its unlit image, by pixels.
+  bool showsImage(CCoord x, bool lit) {
     const CRect area(x, 10, x + 21, 23);
-    ReferenceImage litImage(kFrameSize, area, "peakLED.png", CPoint(0, 13));
-    return sameRegion(frame, area, litImage.frame, area);
+    ReferenceImage image(kFrameSize, area, "peakLED.png", CPoint(0, lit ? 13 : 0));
+    return sameRegion(frame, area, image.frame, area);
   }
-  bool showsUnlit(CCoord x) {
-    const CRect area(x, 10, x + 21, 23);
-    ReferenceImage unlitImage(kFrameSize, area, "peakLED.png", CPoint(0, 0));
-    return sameRegion(frame, area, unlitImage.frame, area);
-  }
+  bool showsLit(CCoord x) { return showsImage(x, true); }
+  bool showsUnlit(CCoord x) { return showsImage(x, false); }
 
   toolkit_test::OffscreenFrame frame{kFrameSize};
   Peak2Frame* peaks = nullptr;
