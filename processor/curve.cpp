@@ -3,61 +3,29 @@
 #include <algorithm>
 #include <cmath>
 
+#include "processor/constrained_spline.h"
+
 namespace {
 
 // The coordinate the curve is interpolated over: even steps on a log-frequency axis,
 // with bin 0 (DC) at 0.
 double logPosition(double position) { return std::log10(position + 1.0); }
 
-struct Knot {
-  double u;
-  double type;
-  double slope;  // dy/du
-};
+using spline::Cubic;
+using spline::Knot;
+using spline::segmentCubic;
 
-// Zero at a peak or a dip, so the point is a flat extremum; otherwise the harmonic
-// mean of the slopes of the two segments meeting there, which keeps both segments
-// monotone.
-double innerSlope(const ControlPoint& before, const ControlPoint& point, const ControlPoint& after) {
-  const double du1 = logPosition(point.position) - logPosition(before.position);
-  const double dy1 = point.type - before.type;
-  const double du2 = logPosition(after.position) - logPosition(point.position);
-  const double dy2 = after.type - point.type;
-  if (dy1 == 0.0 || dy2 == 0.0) return 0.0;
-  const double harmonicDenominator = du1 / dy1 + du2 / dy2;
-  if (harmonicDenominator == 0.0 || dy1 * dy2 < 0.0) return 0.0;
-  return 2.0 / harmonicDenominator;
+double innerSlope(const ControlPoint& before, const ControlPoint& point,
+                  const ControlPoint& after) {
+  return spline::innerSlope(
+      logPosition(point.position) - logPosition(before.position), point.type - before.type,
+      logPosition(after.position) - logPosition(point.position), after.type - point.type);
 }
 
 Knot knotAt(const ControlPoint* points, int pointCount, int k) {
   const bool isEnd = k == 0 || k == pointCount - 1;
   const double slope = isEnd ? 0.0 : innerSlope(points[k - 1], points[k], points[k + 1]);
   return {logPosition(points[k].position), points[k].type, slope};
-}
-
-struct Cubic {
-  double a = 0.0, b = 0.0, c = 0.0, d = 0.0;
-  double at(double u) const { return a + b * u + c * u * u + d * u * u * u; }
-};
-
-// The cubic through both knots with their slopes, in power form, built from the
-// second derivatives it needs at either end.
-Cubic segmentCubic(const Knot& left, const Knot& right) {
-  const double du = right.u - left.u;
-  const double dy = right.type - left.type;
-  // Points out of order or on top of each other leave no width to interpolate over;
-  // holding the right type keeps every value finite.
-  if (!(du > 0.0)) return Cubic{right.type, 0.0, 0.0, 0.0};
-
-  const double secondAtLeft = -2.0 * (right.slope + 2.0 * left.slope) / du + 6.0 * dy / (du * du);
-  const double secondAtRight = 2.0 * (2.0 * right.slope + left.slope) / du - 6.0 * dy / (du * du);
-  const double ua = left.u, ub = right.u;
-  Cubic cubic;
-  cubic.d = (secondAtRight - secondAtLeft) / (6.0 * du);
-  cubic.c = (ub * secondAtLeft - ua * secondAtRight) / (2.0 * du);
-  cubic.b = (dy - cubic.c * (ub * ub - ua * ua) - cubic.d * (ub * ub * ub - ua * ua * ua)) / du;
-  cubic.a = left.type - cubic.b * ua - cubic.c * ua * ua - cubic.d * ua * ua * ua;
-  return cubic;
 }
 
 }  // namespace

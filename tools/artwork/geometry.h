@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "plots/frequency_axis.h"
+
 namespace artwork::geometry {
 
 constexpr int kEditorWidth = 780;
@@ -16,10 +18,8 @@ constexpr int kGraphTop = 54;
 constexpr int kGraphWidth = 580;
 constexpr int kGraphHeight = 290;
 
-// Graph-local x of a frequency, as the graph and its handles compute it.
-inline double frequencyToX(double hz) {
-  return 580.0 * std::log10(hz / 20.0) / std::log10(1000.0);
-}
+// Graph-local x of a frequency: the graph's own axis, so grid and handles line up.
+using ::frequencyToX;
 // Graph-local y of a level on the response plot: +20 dB at the top, -20 dB at the bottom.
 inline double levelToY(double dB) { return kGraphHeight / 2.0 - dB * kGraphHeight / 40.0; }
 // Graph-local y of a figure-eight weight on the curve plot: 0 (omni) at the top.
