@@ -2,17 +2,22 @@
 #
 # Builds a VST 3 plug-in module as a Linux bundle:
 #   ${PROJECT_BINARY_DIR}/bundles/<bundle name>.vst3/Contents/x86_64-linux/<bundle name>.so
-# The module exports GetPluginFactory, ModuleEntry and ModuleExit and nothing else, so
-# two bundles loaded into one host never see each other's code. `cmake --install`
-# copies the bundle to LOBESHIFT_VST3_INSTALL_DIR unless NO_INSTALL is given (test bundles).
+# The module exports GetPluginFactory, ModuleEntry and ModuleExit (VST 3) and
+# VSTPluginMain (VST 2) and nothing else, so two bundles loaded into one host never see
+# each other's code. `cmake --install` copies the bundle to LOBESHIFT_VST3_INSTALL_DIR
+# and links its module file into LOBESHIFT_LXVST_INSTALL_DIR, where Linux VST 2 hosts
+# look, unless NO_INSTALL is given (test bundles). One file serves both formats.
 include_guard(GLOBAL)
 
 set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
     CACHE PATH "Folder that `cmake --install` copies the VST 3 bundles to")
 
+set(LOBESHIFT_LXVST_INSTALL_DIR "$ENV{HOME}/.lxvst"
+    CACHE PATH "Folder that `cmake --install` links the modules into for VST 2 hosts")
+
 set(LOBESHIFT_BUNDLE_EXPORTS "${PROJECT_BINARY_DIR}/lobeshift_bundle_exports.map")
 file(WRITE "${LOBESHIFT_BUNDLE_EXPORTS}"
-  "{\n  global:\n    GetPluginFactory;\n    ModuleEntry;\n    ModuleExit;\n  local:\n    *;\n};\n")
+  "{\n  global:\n    GetPluginFactory;\n    ModuleEntry;\n    ModuleExit;\n    VSTPluginMain;\n  local:\n    *;\n};\n")
 
 function(lobeshift_bundle target bundle_name)
   cmake_parse_arguments(ARG "NO_INSTALL" "" "SOURCES;LINK" ${ARGN})
@@ -38,7 +43,14 @@ function(lobeshift_bundle target bundle_name)
     "LINKER:--undefined=ModuleExit")
 
   if(NOT ARG_NO_INSTALL)
+    set(installed_module
+      "${LOBESHIFT_VST3_INSTALL_DIR}/${bundle_name}.vst3/Contents/x86_64-linux/${bundle_name}.so")
     install(TARGETS ${target}
       LIBRARY DESTINATION "${LOBESHIFT_VST3_INSTALL_DIR}/${bundle_name}.vst3/Contents/x86_64-linux")
+    install(CODE "
+      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}\")
+      file(CREATE_LINK \"${installed_module}\"
+        \"\$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\" SYMBOLIC)
+      message(STATUS \"Linking: \$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\")")
   endif()
 endfunction()

@@ -7,6 +7,7 @@
 #include "processor/vst_plugin_processor.h"
 #include "sdk/module_entry.h"
 #include "sdk/plugin_factory.h"
+#include "sdk/vst2_entry.h"
 
 // Diagnostic lines reach standard output through the writer thread while the host
 // has the module entered.
@@ -20,6 +21,12 @@ bool InitDll() {
 bool ExitDll() {
   diag::stopWriter();
   return true;
+}
+
+// The VST 2 entry: the same module, wrapped for hosts that only speak VST 2.
+extern "C" SMTG_EXPORT_SYMBOL AEffect* VSTPluginMain(audioMasterCallback hostCallback) {
+  return Steinberg::Vst::openVst2Effect(hostCallback, lobeshift::kProcessorUID,
+                                        lobeshift::kVst2UniqueId);
 }
 
 BEGIN_FACTORY_DEF(lobeshift::kVendor, lobeshift::kVendorUrl, lobeshift::kVendorEmail)
