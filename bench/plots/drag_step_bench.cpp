@@ -71,7 +71,9 @@ class Editor {
   FreqGraph* graph = nullptr;
 };
 
-void BM_DragStep(benchmark::State& state) {
+// Drags the Mid handle back and forth, a few pixels a step; with `redraw` the frame
+// repaints after every step, as its idle timer does while the user drags.
+void dragSteps(benchmark::State& state, bool redraw) {
   Editor editor;
   const CPoint centre = editor.graph->getHandle(FreqGraph::kMid)->getCenter();
   CPoint at(centre.x + 181, centre.y + 54);
@@ -80,29 +82,18 @@ void BM_DragStep(benchmark::State& state) {
   for (auto _ : state) {
     CPoint where(at.x + (step & 15) * 3, at.y + (step & 7) * 2);
     editor.frame->onMouseMoved(where, CButtonState(kLButton));
-    editor.frame->idle();
+    if (redraw) editor.frame->idle();
     ++step;
-    if ((step & 1023) == 0) editor.handler.clearRecord();
+    if ((step & 1023) == 0) editor.handler.clearRecord();  // the host's record grows
   }
   editor.frame->onMouseUp(at, CButtonState(kLButton));
 }
+
+void BM_DragStep(benchmark::State& state) { dragSteps(state, true); }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
 
 // The same step without the redraw: the edits, their echoes and the curve.
-void BM_DragStepWithoutRedraw(benchmark::State& state) {
-  Editor editor;
-  const CPoint centre = editor.graph->getHandle(FreqGraph::kMid)->getCenter();
-  CPoint at(centre.x + 181, centre.y + 54);
-  editor.frame->onMouseDown(at, CButtonState(kLButton));
-  int step = 0;
-  for (auto _ : state) {
-    CPoint where(at.x + (step & 15) * 3, at.y + (step & 7) * 2);
-    editor.frame->onMouseMoved(where, CButtonState(kLButton));
-    ++step;
-    if ((step & 1023) == 0) editor.handler.clearRecord();
-  }
-  editor.frame->onMouseUp(at, CButtonState(kLButton));
-}
+void BM_DragStepWithoutRedraw(benchmark::State& state) { dragSteps(state, false); }
 BENCHMARK(BM_DragStepWithoutRedraw)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplayCurve(benchmark::State& state) {
