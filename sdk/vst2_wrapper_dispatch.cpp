@@ -192,7 +192,7 @@ VstIntPtr Vst2Wrapper::pinProperties(bool input, int index, void* ptr) const {
   VstPinProperties properties{};
   std::snprintf(properties.label, sizeof(properties.label), "%.50s %d", busName, channel + 1);
   std::snprintf(properties.shortLabel, sizeof(properties.shortLabel), "%s%d", input ? "In" : "Out",
-                index + 1);
+                (index + 1) % 1000);  // a host's short label holds 7 characters
   std::memcpy(ptr, &properties, sizeof(properties));
   return 1;
 }

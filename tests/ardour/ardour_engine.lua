@@ -1,8 +1,13 @@
 -- Shared by the Ardour scripts: the dummy backend with a sine generator on every input.
+-- The plug-in format under test: "VST3" (default) or "LXVST" (the VST 2 entry).
+plugin_format = os.getenv("LOBESHIFT_PLUGIN_FORMAT") or "VST3"
+plugin_type = plugin_format == "LXVST" and ARDOUR.PluginType.LXVST or ARDOUR.PluginType.VST3
+
 function start_engine()
   ARDOUR.config():set_hide_dummy_backend(false)
-  -- Ardour indexes the plug-ins of this folder when the engine starts.
+  -- Ardour indexes the plug-ins of these folders when the engine starts.
   ARDOUR.config():set_plugin_path_vst3(os.getenv("HOME") .. "/.vst3")
+  ARDOUR.config():set_plugin_path_lxvst(os.getenv("HOME") .. "/.lxvst")
   local backend = AudioEngine:set_backend("None (Dummy)", "", "")
   backend:set_device_name("Sine Wave")
   backend:set_sample_rate(48000)
@@ -15,9 +20,10 @@ function output_peaks(track)
   return meter:meter_level(0, ARDOUR.MeterType.MeterPeak), meter:meter_level(1, ARDOUR.MeterType.MeterPeak)
 end
 
--- The two builds: class name, input channels, the omni gain parameters.
+-- The two builds: class name, microphone pairs, input channels (the omni channel of
+-- each pair first, then the figure-eight channels), the omni gain parameters.
 variants = {
-  { name = "Lobeshift Stereo", inputs = 4, parameters = 14, omni_gains = { 10, 12 } },
-  { name = "Lobeshift", inputs = 2, parameters = 12, omni_gains = { 10 } },
+  { name = "Lobeshift Stereo", pairs = 2, inputs = 4, parameters = 14, omni_gains = { 10, 12 } },
+  { name = "Lobeshift", pairs = 1, inputs = 2, parameters = 12, omni_gains = { 10 } },
 }
 session_dir = os.getenv("LOBESHIFT_SESSION_DIR")

@@ -4,12 +4,18 @@
 # must pass audio and follow its parameters, and must come back with its settings
 # when the saved session is opened again. Exits 77 (skipped) without Ardour.
 # Usage: run_in_ardour.sh <stereo bundle.vst3> <mono bundle.vst3>
+# With LOBESHIFT_PLUGIN_FORMAT=LXVST the same runs through the modules' VST 2 entry:
+# each module is linked into ~/.lxvst, as `cmake --install` does, and Ardour loads it
+# as a Linux VST 2 plug-in.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 ardour_lib=${ARDOUR_LIB:-/usr/lib/ardour7}
 lua_session=${ARDOUR_LUA:-$(command -v ardour7-lua || true)}
-if [[ -z "$lua_session" || ! -x "$ardour_lib/ardour-vst3-scanner" ]]; then
-  echo "SKIP: ardour7-lua or the VST 3 scanner not found (Debian package ardour)"
+export LOBESHIFT_PLUGIN_FORMAT=${LOBESHIFT_PLUGIN_FORMAT:-VST3}
+scanner="$ardour_lib/ardour-vst3-scanner"
+[[ $LOBESHIFT_PLUGIN_FORMAT == LXVST ]] && scanner="$ardour_lib/ardour-vst-scanner"
+if [[ -z "$lua_session" || ! -x "$scanner" ]]; then
+  echo "SKIP: ardour7-lua or $scanner not found (Debian package ardour)"
   exit 77
 fi
 
@@ -17,13 +23,18 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export HOME="$scratch" XDG_CACHE_HOME="$scratch/.cache" XDG_CONFIG_HOME="$scratch/.config"
 export LOBESHIFT_SESSION_DIR="$scratch/session"
-mkdir -p "$HOME/.vst3"
+mkdir -p "$HOME/.vst3" "$HOME/.lxvst"
 for bundle in "$@"; do cp -r "$bundle" "$HOME/.vst3/"; done
+scanned=("$HOME"/.vst3/*.vst3)
+if [[ $LOBESHIFT_PLUGIN_FORMAT == LXVST ]]; then
+  for module in "$HOME"/.vst3/*.vst3/Contents/x86_64-linux/*.so; do ln -s "$module" "$HOME/.lxvst/"; done
+  scanned=("$HOME"/.lxvst/*.so)
+fi
 # Ardour takes a cache entry only when it is newer than the module, to the second.
 find "$HOME/.vst3" -exec touch -d '1 minute ago' {} +
 # Ardour reads plug-ins from its scanner's cache, keyed by the absolute module path.
-for bundle in "$HOME"/.vst3/*.vst3; do
-  LD_LIBRARY_PATH="$ardour_lib" "$ardour_lib/ardour-vst3-scanner" --quiet "$bundle" | grep -v '^Processor: ' || true
+for plugin in "${scanned[@]}"; do
+  LD_LIBRARY_PATH="$ardour_lib" "$scanner" --quiet "$plugin" | grep -v '^Processor: ' || true
 done
 
 # The plug-ins' own diagnostic lines ("Processor: ...") are left out of the log.

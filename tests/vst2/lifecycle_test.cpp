@@ -73,13 +73,16 @@ TEST(Vst2Lifecycle, UnknownOpcodesAndNullPointersAnswerZero) {
   ASSERT_TRUE(plugin);
   // What the wrapper answers with something other than 0 even without arguments.
   const std::set<int> answered = {
-      effSetProgram, effGetVendorVersion,      effGetPlugCategory,  effGetVstVersion,
-      effIdentify,   effGetCurrentMidiProgram, effString2Parameter, effCanBeAutomated};
+      effSetProgram,       effGetVendorVersion, effGetPlugCategory,
+      effGetVstVersion,    effIdentify,         effGetCurrentMidiProgram,
+      effString2Parameter, effCanBeAutomated,   effSetProcessPrecision};
   for (int opcode = 0; opcode < 256; ++opcode) {
     if (opcode == effClose || opcode == effOpen) continue;
     SCOPED_TRACE(opcode);
     const VstIntPtr result = plugin->dispatch(opcode, 0, 0, nullptr, 0.0f);
-    if (answered.count(opcode) == 0) EXPECT_EQ(result, 0);
+    if (answered.count(opcode) == 0) {
+      EXPECT_EQ(result, 0);
+    }
     // Out-of-range indexes and absurd values are refused as well.
     plugin->dispatch(opcode, 1 << 30, -1, nullptr, -1.0f);
   }
