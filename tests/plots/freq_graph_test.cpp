@@ -92,6 +92,7 @@ TEST_F(GraphTest, HintShowsTypeAndFrequencyWhileDragging) {
   press(low);
   EXPECT_TRUE(hint->isVisible());
   move(CPoint(low.x, -50));
+  writePicture("graph_hint_while_dragging");
   EXPECT_EQ(std::string(hint->getText()).substr(0, 7), "1.00 @ ");
   release(CPoint(low.x, -50));
   EXPECT_FALSE(hint->isVisible());

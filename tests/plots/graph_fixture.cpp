@@ -80,7 +80,7 @@ CColor GraphTest::pixel(int x, int y) {
 
 void GraphTest::writePicture(const char* name) {
   frame->idle();
-  OffscreenPlatformFrame::of(frame)->writePNG((std::string(name) + ".png").c_str());
+  OffscreenPlatformFrame::of(frame)->writePNG((::testing::TempDir() + name + ".png").c_str());
 }
 
 double GraphTest::plainValue(ParameterId id) const {

@@ -63,6 +63,7 @@ class GraphTest : public ::testing::Test {
 
   // Repaints and reads a pixel at graph coordinates.
   CColor pixel(int x, int y);
+  // Saves the frame as <name>.png in the test's temporary folder, to look at.
   void writePicture(const char* name);
 
   // The plain value the controller holds for a parameter.
