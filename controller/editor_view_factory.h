@@ -1,7 +1,7 @@
 #pragma once
 // The editor view that the controller hands out for the view name "editor". Defined
-// by the module, which knows whether it carries an editor, so the controller does
-// not depend on the editor's code.
+// by the editor library, so the controller does not depend on the editor's code (its
+// tests stand a view of their own in).
 
 #include "pluginterfaces/gui/iplugview.h"
 

@@ -66,8 +66,15 @@ TEST_F(PluginTest, TheControllerTakesTheProcessorStateUpToAFailedRead) {
 }
 
 TEST_F(PluginTest, OnlyTheNameEditorAsksForAView) {
-  // The module carries no editor yet, so even "editor" gives none.
-  EXPECT_EQ(plugin->createView("editor"), nullptr);
+  IPlugView* view = plugin->createView("editor");
+  ASSERT_NE(view, nullptr);
+  ViewRect size;
+  EXPECT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 780);
+  EXPECT_EQ(size.getHeight(), 380);
+  EXPECT_EQ(view->canResize(), kResultFalse);
+  EXPECT_EQ(view->isPlatformTypeSupported(kPlatformTypeX11EmbedWindowID), kResultTrue);
+  view->release();
   EXPECT_EQ(plugin->createView("Editor"), nullptr);
   EXPECT_EQ(plugin->createView(nullptr), nullptr);
 }

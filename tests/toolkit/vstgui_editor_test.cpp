@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "host/host_context.h"
 #include "host/manual_clock.h"
 #include "platform/diagnostics.h"
 #include "test_plug_frame.h"
@@ -130,6 +131,20 @@ TEST_F(EditorBase, TheHostsRunLoopAlsoServesThePluginsTimers) {
   EXPECT_EQ(platform::activeRunLoop(), &runLoop);
   editor->setFrame(nullptr);
   EXPECT_EQ(platform::activeRunLoop(), nullptr);
+}
+
+TEST_F(EditorBase, TheHostContextsRunLoopServesTheEditorBeforeTheFrames) {
+  // The host's main loop, offered by the context the controller was initialised with.
+  host::HostContext context(u"Host", clock.clock());
+  ASSERT_EQ(controller->initialize(&context), kResultOk);
+  editor->setFrame(&plugFrame);
+  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultOk);
+  EXPECT_EQ(context.runLoop().timerCount(), 1u);  // the idle timer
+  EXPECT_EQ(runLoop.timerCount(), 0u);
+  editor->removed();
+  editor->setFrame(nullptr);
+  EXPECT_EQ(context.runLoop().timerCount(), 0u);
+  controller->terminate();
 }
 
 TEST_F(EditorBase, WithoutARunLoopAnX11WindowCannotBeServed) {
