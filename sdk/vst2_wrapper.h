@@ -103,7 +103,8 @@ class Vst2Wrapper {
   AEffect* effect_;
   Vst2HostCallback host_;
   IPtr<IPluginFactory> factory_;
-  IPtr<Vst2HostApplication> hostApplication_;
+  // The SDK's host application does not count references: owned here, outliving both objects.
+  std::unique_ptr<Vst2HostApplication> hostApplication_;
   IPtr<IComponent> component_;
   IPtr<IAudioProcessor> processor_;
   IPtr<IEditController> controller_;

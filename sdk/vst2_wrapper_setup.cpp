@@ -67,7 +67,7 @@ Vst2Wrapper::Vst2Wrapper(IPluginFactory* factory, audioMasterCallback hostCallba
       handler_(host_, parameterIds_, slots_) {}
 
 bool Vst2Wrapper::createObjects(const TUID processorClassId) {
-  hostApplication_ = owned(new Vst2HostApplication(hostProductName(host_)));
+  hostApplication_ = std::make_unique<Vst2HostApplication>(hostProductName(host_));
   IComponent* component = nullptr;
   if (factory_->createInstance(processorClassId, IComponent::iid,
                                reinterpret_cast<void**>(&component)) != kResultOk ||
@@ -76,7 +76,7 @@ bool Vst2Wrapper::createObjects(const TUID processorClassId) {
     return false;
   }
   component_ = owned(component);
-  if (component_->initialize(hostApplication_) != kResultOk) {
+  if (component_->initialize(hostApplication_.get()) != kResultOk) {
     diag::write("VST 2 wrapper: the processor component did not initialise\n");
     return false;
   }
@@ -98,7 +98,7 @@ bool Vst2Wrapper::createController() {
                                  reinterpret_cast<void**>(&controller)) == kResultOk &&
         controller != nullptr) {
       controller_ = owned(controller);
-      controllerInitialized_ = controller_->initialize(hostApplication_) == kResultOk;
+      controllerInitialized_ = controller_->initialize(hostApplication_.get()) == kResultOk;
     }
   } else {
     controller_ = FUnknownPtr<IEditController>(component_);
@@ -228,7 +228,7 @@ Vst2Wrapper::~Vst2Wrapper() {
   controller_ = nullptr;
   processor_ = nullptr;
   component_ = nullptr;
-  hostApplication_ = nullptr;
+  hostApplication_.reset();
   factory_ = nullptr;
   retire(std::move(record_));
 }

@@ -67,9 +67,8 @@ TEST(Vst2Audio, TheFigureEightChannelsArriveOnTheirOwn) {
 
 TEST(Vst2Audio, BlocksLongerThanAnnouncedAreProcessedInPieces) {
   const auto input = distinctSignals(kInputChannels, 3 * kLatency);
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   // The host announced 512 samples and sends 2048 at once.
   const auto actual = plugin->render(input, 4 * kBlock);
   EXPECT_EQ(actual, renderVst3(defaultParameters(), input, kBlock));
@@ -77,9 +76,8 @@ TEST(Vst2Audio, BlocksLongerThanAnnouncedAreProcessedInPieces) {
 
 TEST(Vst2Audio, AutomationReachesTheNextBlock) {
   const auto input = distinctSignals(kInputChannels, 3 * kLatency);
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   const auto before = plugin->render(input, kBlock);
   plugin->setParameter(kLowType, 0.0f);
   plugin->setParameter(kMidType, 0.0f);
@@ -96,9 +94,8 @@ TEST(Vst2Audio, AutomationReachesTheNextBlock) {
 TEST(Vst2Audio, TheAccumulatingEntryAddsToTheOutput) {
   const auto input = distinctSignals(kInputChannels, 3 * kLatency);
   const auto replacing = renderVst3(defaultParameters(), input, kBlock);
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   host::Vst2Channels in = input;
   host::Vst2Channels out(2, std::vector<float>(input[0].size(), 0.25f));
   std::vector<float*> inPointers(in.size()), outPointers(2);

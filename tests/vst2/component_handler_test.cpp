@@ -23,14 +23,20 @@ VstIntPtr recordingHost(AEffect*, int opcode, int index, VstIntPtr, void*, float
   return 0;
 }
 
-TEST(Vst2ComponentHandler, ReportsEditsByIndexAndOwesThemToTheProcessor) {
-  gHeard.clear();
+// A handler for three parameters with IDs unlike their indexes, and a host that records.
+class Vst2ComponentHandlerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gHeard.clear();
+    slots.allocate(3);
+  }
   const Vst2HostCallback host{&recordingHost, nullptr};
   const std::vector<ParamID> ids = {100, 200, 300};
   Vst2ParameterSlots slots;
-  slots.allocate(3);
-  Vst2ComponentHandler handler(host, ids, slots);
+  Vst2ComponentHandler handler{host, ids, slots};
+};
 
+TEST_F(Vst2ComponentHandlerTest, ReportsEditsByIndexAndOwesThemToTheProcessor) {
   EXPECT_EQ(handler.beginEdit(200), Steinberg::kResultOk);
   EXPECT_EQ(handler.performEdit(200, 0.625), Steinberg::kResultOk);
   EXPECT_EQ(handler.endEdit(200), Steinberg::kResultOk);
@@ -52,13 +58,7 @@ TEST(Vst2ComponentHandler, ReportsEditsByIndexAndOwesThemToTheProcessor) {
   slots.takeForController([](Steinberg::int32, ParamValue) { ADD_FAILURE(); });
 }
 
-TEST(Vst2ComponentHandler, UnknownParametersReachNeitherHostNorProcessor) {
-  gHeard.clear();
-  const Vst2HostCallback host{&recordingHost, nullptr};
-  const std::vector<ParamID> ids = {0, 1};
-  Vst2ParameterSlots slots;
-  slots.allocate(2);
-  Vst2ComponentHandler handler(host, ids, slots);
+TEST_F(Vst2ComponentHandlerTest, UnknownParametersReachNeitherHostNorProcessor) {
   EXPECT_NE(handler.beginEdit(5), Steinberg::kResultOk);
   EXPECT_NE(handler.performEdit(5, 0.5), Steinberg::kResultOk);
   EXPECT_NE(handler.endEdit(5), Steinberg::kResultOk);

@@ -36,9 +36,8 @@ TEST(Vst2Lifecycle, TheDispatcherAnswersNothingBeforeEffOpen) {
 }
 
 TEST(Vst2Lifecycle, TheRecordAnswersZeroAfterEffClose) {
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   plugin->close();
   EXPECT_EQ(plugin->dispatch(effGetVstVersion), 0);
   EXPECT_EQ(plugin->text(effGetParamName, 0), "");
@@ -111,9 +110,8 @@ TEST(Vst2Lifecycle, ProcessingBeforeMainsOnGivesSilence) {
 }
 
 TEST(Vst2Lifecycle, MainsOffAndOnRestartsTheLatency) {
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   const auto input = distinctSignals(kInputChannels, 2 * kLatency);
   plugin->render(input, kBlock);
   plugin->suspend();

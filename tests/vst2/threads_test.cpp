@@ -13,9 +13,8 @@ namespace vst2_test {
 namespace {
 
 TEST(Vst2Threads, AutomationFromTwoThreadsWhileAudioRuns) {
-  auto plugin = openVst2();
+  auto plugin = runningVst2();
   ASSERT_TRUE(plugin);
-  plugin->resume(kSampleRate, kBlock);
   const auto input = distinctSignals(kInputChannels, kBlock);
   std::atomic<bool> stop{false};
 

@@ -37,6 +37,13 @@ inline std::unique_ptr<host::Vst2Plugin> openVst2() {
   return plugin;
 }
 
+// Opened and running: sample rate, block size, mains on.
+inline std::unique_ptr<host::Vst2Plugin> runningVst2() {
+  auto plugin = openVst2();
+  if (plugin) plugin->resume(kSampleRate, kBlock);
+  return plugin;
+}
+
 inline std::unique_ptr<host::PluginInstance> openVst3() {
   auto module = host::Module::load(LOBESHIFT_BUNDLE);
   EXPECT_TRUE(module.ok()) << module.error();
