@@ -20,6 +20,7 @@
 #include "host/plugin_instance.h"
 #include "plots/frequency_axis.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
+#include "png_picture.h"
 
 namespace {
 
@@ -43,39 +44,11 @@ host::Screenshot snapshotOf(const std::string& arguments) {
   const std::string png = scratchPath("snapshot.png");
   const std::string command =
       std::string(EDITOR_SNAPSHOT) + " --out " + png + " " + arguments + " >/dev/null";
-  host::Screenshot shot;
-  if (std::system(command.c_str()) != 0) return shot;
-  cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
-  if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
-    shot.width = cairo_image_surface_get_width(image);
-    shot.height = cairo_image_surface_get_height(image);
-    const int stride = cairo_image_surface_get_stride(image);
-    const unsigned char* data = cairo_image_surface_get_data(image);
-    for (int y = 0; y < shot.height; ++y) {
-      for (int x = 0; x < shot.width; ++x) {
-        const auto argb = *reinterpret_cast<const std::uint32_t*>(data + y * stride + 4 * x);
-        shot.pixels.push_back({static_cast<std::uint8_t>(argb >> 16),
-                               static_cast<std::uint8_t>(argb >> 8),
-                               static_cast<std::uint8_t>(argb)});
-      }
-    }
-  }
-  cairo_surface_destroy(image);
-  return shot;
+  if (std::system(command.c_str()) != 0) return host::Screenshot();
+  return editor_test::readPng(png);
 }
 
-// The share of pixels that differ by more than antialiasing noise.
-double differingShare(const host::Screenshot& a, const host::Screenshot& b) {
-  if (a.width != b.width || a.height != b.height || a.pixels.empty()) return 1.0;
-  std::size_t differing = 0;
-  for (std::size_t i = 0; i < a.pixels.size(); ++i) {
-    const Rgb p = a.pixels[i], q = b.pixels[i];
-    if (std::abs(p.red - q.red) > 24 || std::abs(p.green - q.green) > 24 ||
-        std::abs(p.blue - q.blue) > 24)
-      ++differing;
-  }
-  return static_cast<double>(differing) / static_cast<double>(a.pixels.size());
-}
+using editor_test::differingShare;
 
 double plainOf(host::PluginInstance& plugin, ParamID id) {
   return normalizedToPlain(id, plugin.controller()->getParamNormalized(id));
