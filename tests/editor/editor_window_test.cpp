@@ -21,6 +21,7 @@
 #include "plots/frequency_axis.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "png_picture.h"
+#include "toolkit/vstkeycode.h"
 
 namespace {
 
@@ -249,6 +250,26 @@ TEST_F(EditorWindowTest, KnobsSolosSelectorsAndTheSwitchEditTheirParameters) {
   window->click(400, 200);
   settle();
   EXPECT_EQ(window->capture().at(400, 200), plain);
+}
+
+TEST_F(EditorWindowTest, KeysReachTheClickedKnobFromTheWindowAndFromTheHost) {
+  openEditor();
+  const layout::GainPlace& gain = layout::kGainControls[0];
+  const int knobX = static_cast<int>(gain.origin.x) + (LOBESHIFT_STEREO ? 5 : 0) + 12;
+  const int knobY = static_cast<int>(gain.origin.y) + 12;
+  window->click(knobX, knobY);  // takes the keyboard focus, changes nothing
+  settle();
+  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 0.0, 1e-6);
+  window->pressKey("Up");  // into the editor's own X11 window
+  settle();
+  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 1.2, 1e-4);
+  // A host that takes the keyboard itself hands keys over through the view (its
+  // virtual key codes and modifier bits number these keys as the toolkit does).
+  EXPECT_EQ(window->view()->onKeyDown(0, VSTGUI::VKEY_UP, VSTGUI::MODIFIER_SHIFT), kResultTrue);
+  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 1.32, 1e-4);
+  EXPECT_EQ(window->view()->onKeyDown(0, VSTGUI::VKEY_DOWN, 0), kResultTrue);
+  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 0.12, 1e-4);
+  EXPECT_TRUE(sawGesture(gain.parameter));
 }
 
 TEST_F(EditorWindowTest, AFullScaleToneLightsTheMetersAndLeds) {
