@@ -7,7 +7,7 @@
 #include "host/host_context.h"
 #include "host/manual_clock.h"
 #include "platform/diagnostics.h"
-#include "test_plug_frame.h"
+#include "host/plug_frame.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 using toolkit_test::RecordingView;
-using toolkit_test::TestPlugFrame;
+using host::PlugFrame;
 using Log = std::vector<std::string>;
 
 class RecordingController : public EditController {
@@ -71,7 +71,7 @@ class EditorBase : public ::testing::Test {
 
   host::ManualClock clock;
   host::RunLoop runLoop{clock.clock()};
-  TestPlugFrame plugFrame{&runLoop};
+  PlugFrame plugFrame{&runLoop};
   RecordingController* controller = nullptr;
   OffscreenEditor* editor = nullptr;
 };
@@ -93,7 +93,7 @@ TEST_F(EditorBase, AttachingOpensThenReportsAndRemovingClosesThenReports) {
   editor->setFrame(&plugFrame);
   ASSERT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultOk);
   EXPECT_TRUE(editor->isAttached());
-  EXPECT_EQ(plugFrame.resizeRequests, 0);  // the frame has the size the host was told
+  EXPECT_EQ(plugFrame.resizeRequests(), 0);  // the frame has the size the host was told
   EXPECT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultFalse);
   EXPECT_EQ(editor->removed(), kResultOk);
   EXPECT_EQ(controller->log, (Log{"open X11", "controller attached", "close", "controller removed"}));
@@ -150,7 +150,7 @@ TEST_F(EditorBase, TheHostContextsRunLoopServesTheEditorBeforeTheFrames) {
 TEST_F(EditorBase, WithoutARunLoopAnX11WindowCannotBeServed) {
   // The offscreen test editor opens all the same; what matters is that the toolkit
   // has no run loop and the idle timer does not start.
-  TestPlugFrame bareFrame(nullptr);
+  PlugFrame bareFrame(nullptr);
   editor->setFrame(&bareFrame);
   ASSERT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultOk);
   EXPECT_FALSE(VSTGUI::X11::RunLoop::get());

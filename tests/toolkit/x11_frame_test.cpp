@@ -10,7 +10,7 @@
 #include <string>
 
 #include "sdk/vstgui_editor.h"
-#include "test_plug_frame.h"
+#include "host/plug_frame.h"
 #include "toolkit_fixture.h"
 
 // Last: Xlib's macros (None, Bool, ...) would clash with the headers above.
@@ -22,7 +22,7 @@ namespace {
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 using toolkit_test::PaintedView;
-using toolkit_test::TestPlugFrame;
+using host::PlugFrame;
 
 constexpr VSTGUI::CColor kPanel{30, 60, 90, 255};
 
@@ -134,7 +134,7 @@ class X11Window : public ::testing::Test {
   static inline Display* display = nullptr;
   Window parent = 0;
   host::RunLoop runLoop;
-  TestPlugFrame plugFrame{&runLoop};
+  PlugFrame plugFrame{&runLoop};
   CountingListener listener;
   EditController* controller = nullptr;
   WindowEditor* editor = nullptr;
