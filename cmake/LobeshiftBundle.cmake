@@ -15,6 +15,13 @@ set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
 set(LOBESHIFT_LXVST_INSTALL_DIR "$ENV{HOME}/.lxvst"
     CACHE PATH "Folder that `cmake --install` links the modules into for VST 2 hosts")
 
+# The bundle of each build, by variant: its name and where the build puts it.
+set(LOBESHIFT_BUNDLE_NAME_stereo LobeshiftStereo64)
+set(LOBESHIFT_BUNDLE_NAME_mono Lobeshift64)
+function(lobeshift_bundle_path variant out)
+  set(${out} "${PROJECT_BINARY_DIR}/bundles/${LOBESHIFT_BUNDLE_NAME_${variant}}.vst3" PARENT_SCOPE)
+endfunction()
+
 set(LOBESHIFT_BUNDLE_EXPORTS "${PROJECT_BINARY_DIR}/lobeshift_bundle_exports.map")
 file(WRITE "${LOBESHIFT_BUNDLE_EXPORTS}"
   "{\n  global:\n    GetPluginFactory;\n    ModuleEntry;\n    ModuleExit;\n    VSTPluginMain;\n  local:\n    *;\n};\n")
