@@ -140,20 +140,20 @@ void EditorWindow::moveTo(int x, int y, std::initializer_list<Key> held) {
   sync();
 }
 
-void EditorWindow::press(int button, std::initializer_list<Key> held) {
+void EditorWindow::pressOrRelease(int button, bool down, std::initializer_list<Key> held) {
   if (!display_) return;
   holdKeys(held, true);
-  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), True, CurrentTime);
+  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
   holdKeys(held, false);
   sync();
 }
 
+void EditorWindow::press(int button, std::initializer_list<Key> held) {
+  pressOrRelease(button, true, held);
+}
+
 void EditorWindow::release(int button, std::initializer_list<Key> held) {
-  if (!display_) return;
-  holdKeys(held, true);
-  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), False, CurrentTime);
-  holdKeys(held, false);
-  sync();
+  pressOrRelease(button, false, held);
 }
 
 void EditorWindow::click(int x, int y, std::initializer_list<Key> held, int button) {

@@ -86,6 +86,7 @@ class EditorWindow {
 
  private:
   void holdKeys(std::initializer_list<Key> held, bool down);
+  void pressOrRelease(int button, bool down, std::initializer_list<Key> held);
   void sync();
 
   RunLoop* runLoop_;
