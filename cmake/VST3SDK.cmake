@@ -44,9 +44,11 @@ file(CONFIGURE OUTPUT "${VST3_GUI_IIDS}" CONTENT [[
 namespace Steinberg {
 DEF_CLASS_IID(IPlugView)
 DEF_CLASS_IID(IPlugFrame)
+#if SMTG_OS_LINUX
 DEF_CLASS_IID(Linux::IEventHandler)
 DEF_CLASS_IID(Linux::ITimerHandler)
 DEF_CLASS_IID(Linux::IRunLoop)
+#endif
 }
 ]])
 list(APPEND VST3_SDK_SOURCES "${VST3_GUI_IIDS}")
@@ -57,4 +59,10 @@ target_compile_definitions(vst3sdk PUBLIC
   $<IF:$<CONFIG:Debug>,DEVELOPMENT=1,RELEASE=1>)
 # Third-party code: its warnings are not ours to fix.
 target_compile_options(vst3sdk PRIVATE -w)
-target_link_libraries(vst3sdk PUBLIC pthread dl)
+if(LOBESHIFT_PLATFORM STREQUAL "linux")
+  target_link_libraries(vst3sdk PUBLIC Threads::Threads dl)
+else()
+  # The base library makes class IDs with CoCreateGuid and writes debug lines with
+  # OutputDebugString; both are Windows' own.
+  target_link_libraries(vst3sdk PUBLIC Threads::Threads ole32)
+endif()

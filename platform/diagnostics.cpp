@@ -79,6 +79,7 @@ struct Writer {
   std::mutex controlMutex;
   std::thread thread;
   std::atomic<bool> running{false};
+  int users = 0;  // startWriter calls not yet balanced by stopWriter
 
   // A process may end without anyone stopping the writer (a host that never unloads
   // the module): stop it here, or destroying a joinable thread would abort.
@@ -137,7 +138,7 @@ std::vector<std::string> takeLines() {
 void startWriter() {
   Writer& w = writer();
   std::lock_guard<std::mutex> guard(w.controlMutex);
-  if (w.running.load()) return;
+  if (++w.users > 1) return;
   w.running.store(true);
   w.thread = std::thread([&w] {
     while (w.running.load(std::memory_order_relaxed)) {
@@ -150,7 +151,8 @@ void startWriter() {
 void stopWriter() {
   Writer& w = writer();
   std::lock_guard<std::mutex> guard(w.controlMutex);
-  if (!w.running.load()) return;
+  if (w.users == 0) return;
+  if (--w.users > 0) return;
   w.running.store(false);
   w.thread.join();
   printQueued();

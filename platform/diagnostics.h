@@ -26,8 +26,10 @@ void write(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::uint64_t droppedCount();
 std::uint64_t takeDroppedCount();
 
-// Starts (once) a background thread that writes queued lines to standard output
-// every few milliseconds; stopWriter() flushes and joins it. Not for the audio thread.
+// Starts a background thread that writes queued lines to standard output every few
+// milliseconds; stopWriter() flushes and joins it. Calls nest: the thread runs from the
+// first start to the stop that balances it, so a module entered twice (a VST 3 and a
+// VST 2 host in one process) keeps writing until both have left. Not for the audio thread.
 void startWriter();
 void stopWriter();
 

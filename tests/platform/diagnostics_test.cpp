@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <string>
 #include <thread>
@@ -84,6 +85,32 @@ TEST_F(Diagnostics, WriterThreadPrintsToStandardOutput) {
   diag::write("to stdout %d\n", 7);
   diag::stopWriter();  // flushes what is queued
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "to stdout 7\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DiagnosticsWriter, NestedStartsKeepWritingUntilTheBalancingStop) {
+  diag::startWriter();
+  diag::startWriter();
+  diag::stopWriter();  // one user left: the thread goes on
+  testing::internal::CaptureStdout();
+  diag::write("written by the running thread\n");
+  // The writer wakes every 20 ms; nothing but the thread prints this line.
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "written by the running thread\n");
+  EXPECT_TRUE(diag::takeLines().empty());
+  diag::stopWriter();
+}
+
+TEST(DiagnosticsWriter, AnUnbalancedStopDoesNotDisturbTheNextStart) {
+  diag::stopWriter();
+  diag::startWriter();
+  testing::internal::CaptureStdout();
+  diag::write("flushed at the stop\n");
+  diag::stopWriter();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "flushed at the stop\n");
 }
 
 }  // namespace
