@@ -47,8 +47,7 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
       eightRing_(kRingCapacity),
       omniFrame_(zeroedBuffer(kFrameLength)),
       eightFrame_(zeroedBuffer(kFrameLength)),
-      omniSpectrum_(zeroedBuffer(kFrameLength)),
-      eightSpectrum_(zeroedBuffer(kFrameLength)),
+      spectrum_(zeroedBuffer(kFrameLength)),
       outputFrame_(zeroedBuffer(kFrameLength)),
       curve_(zeroedBuffer(kCurveLength)),
       window_(zeroedBuffer(kHop)) {
@@ -68,6 +67,7 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
   for (std::uint32_t id = 0; id < kLocalParameterCount; ++id) {
     updateParameter(id, static_cast<float>(parameterDefault(id)));
   }
+  startAfterASilentHop();
 }
 
 PlugIn_DirectivityEngine::~PlugIn_DirectivityEngine() { releaseMicrophoneData(microphoneData_); }
@@ -215,6 +215,20 @@ void PlugIn_DirectivityEngine::reset() {
   eightRing_.clear();
   proximityState_.filterInput = 0.0;
   proximityState_.filterOutput = 0.0;
+  startAfterASilentHop();
+}
+
+// Without a frame before it, the first frame's rising half would come out alone,
+// fading the start of the input in. A hop of silence already taken in gives it that
+// frame: the first frame completes after 4096 input samples, its first half (the
+// silence and what the weighting spreads into it) is released then, and from output
+// sample 8192 on the input comes out whole. Nothing has been output yet, so the
+// latency stays 8192; it is the engine as it stands after a silent hop.
+void PlugIn_DirectivityEngine::startAfterASilentHop() {
+  for (int j = 0; j < kHop; ++j) {
+    omniRing_.push(0.0f);
+    eightRing_.push(0.0f);
+  }
 }
 
 void PlugIn_DirectivityEngine::takePeaks(std::uint32_t kind, float out[2]) {
@@ -258,7 +272,41 @@ void PlugIn_DirectivityEngine::processFrame() {
   eightRing_.peekBlock(eightFrame, kFrameLength);
   omniRing_.discard(kHop);
   eightRing_.discard(kHop);
+  windowFrames();
 
+  double* output = outputFrame_.get();
+  if (solo_.omniPre || solo_.eightPre) {
+    // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
+    const double* heard = solo_.omniPre ? omniFrame : eightFrame;
+    if (solo_.omniPre && solo_.eightPre) {
+      for (int j = 0; j < kFrameLength; ++j) output[j] = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
+      heard = output;
+    }
+    outputRing_.pushAddBlock(heard, kFrameLength, 1.0);
+  } else if (solo_.omniPost == solo_.eightPost) {
+    // The weighted mix as E + w (O - E): the inverse transform of E would be the
+    // figure-eight frame itself, so only the difference goes through the transforms.
+    for (int j = 0; j < kFrameLength; ++j) omniFrame[j] -= eightFrame[j];
+    realFFTForward(omniFrame, spectrum_.get());
+    weightSpectrum(false);
+    realFFTInverse(spectrum_.get(), output);
+    for (int j = 0; j < kFrameLength; ++j) output[j] = output[j] * kOutputScale + eightFrame[j];
+    outputRing_.pushAddBlock(output, kFrameLength, 1.0);
+  } else {
+    // One capsule's weighted part alone: only that capsule is transformed.
+    realFFTForward(solo_.omniPost ? omniFrame : eightFrame, spectrum_.get());
+    weightSpectrum(solo_.eightPost);
+    realFFTInverse(spectrum_.get(), output);
+    outputRing_.pushAddBlock(output, kFrameLength, kOutputScale);
+  }
+  // Only the first half is complete; the second half waits beyond the write
+  // position for the next frame to add onto it.
+  outputRing_.unwrite(kHop);
+}
+
+void PlugIn_DirectivityEngine::windowFrames() {
+  double* omniFrame = omniFrame_.get();
+  double* eightFrame = eightFrame_.get();
   for (int j = 0; j < kHop; ++j) {
     const double w = window_[j];
     omniFrame[j] *= w;
@@ -266,46 +314,18 @@ void PlugIn_DirectivityEngine::processFrame() {
     eightFrame[j] *= w;
     eightFrame[kFrameLength - 1 - j] *= w;
   }
-
-  if (solo_.omniPre || solo_.eightPre) {
-    // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
-    const double* heard = solo_.omniPre ? omniFrame : eightFrame;
-    if (solo_.omniPre && solo_.eightPre) {
-      double* mix = outputFrame_.get();
-      for (int j = 0; j < kFrameLength; ++j) mix[j] = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
-      heard = mix;
-    }
-    outputRing_.pushAddBlock(heard, kFrameLength, 1.0);
-  } else {
-    realFFTForward(omniFrame, omniSpectrum_.get());
-    realFFTForward(eightFrame, eightSpectrum_.get());
-    weightSpectra();
-    realFFTInverse(omniSpectrum_.get(), outputFrame_.get());
-    outputRing_.pushAddBlock(outputFrame_.get(), kFrameLength, kOutputScale);
-  }
-  // Only the first half is complete; the second half waits beyond the write
-  // position for the next frame to add onto it.
-  outputRing_.unwrite(kHop);
 }
 
-void PlugIn_DirectivityEngine::weightSpectra() {
-  double* omni = omniSpectrum_.get();
-  double* eight = eightSpectrum_.get();
+// Multiplies every bin by its omni weight w, or by the figure-eight weight 1 - w.
+void PlugIn_DirectivityEngine::weightSpectrum(bool eightWeight) {
+  double* bins = spectrum_.get();
   const double* w = curve_.get();
-  omni[0] *= w[0];
-  eight[0] *= 1.0 - w[0];
-  omni[1] *= w[kCurveLength - 1];  // Nyquist shares the last bin's weight
-  eight[1] *= 1.0 - w[kCurveLength - 1];
+  auto weightOf = [w, eightWeight](int k) { return eightWeight ? 1.0 - w[k] : w[k]; };
+  bins[0] *= weightOf(0);
+  bins[1] *= weightOf(kCurveLength - 1);  // Nyquist shares the last bin's weight
   for (int k = 1; k < kCurveLength; ++k) {
-    omni[2 * k] *= w[k];
-    omni[2 * k + 1] *= w[k];
-    eight[2 * k] *= 1.0 - w[k];
-    eight[2 * k + 1] *= 1.0 - w[k];
-  }
-
-  if (solo_.omniPost == solo_.eightPost) {
-    for (int i = 0; i < kFrameLength; ++i) omni[i] += eight[i];
-  } else if (solo_.eightPost) {
-    for (int i = 0; i < kFrameLength; ++i) omni[i] = eight[i];
+    const double weight = weightOf(k);
+    bins[2 * k] *= weight;
+    bins[2 * k + 1] *= weight;
   }
 }

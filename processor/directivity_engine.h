@@ -3,6 +3,11 @@
 // the omni and figure-eight capsules, then a frequency-domain mix
 // w * omni + (1 - w) * figure-eight with the per-bin weight w of the directivity
 // curve. Frames of 8192 samples at a hop of 4096; the output is 8192 samples late.
+//
+// The mix is linear in w, so w * O + (1 - w) * E = E + w * (O - E): one forward
+// transform of the difference, the weighting and one inverse transform, with the
+// figure-eight frame added back in the time domain. A weighted solo transforms only
+// the capsule it keeps; the unweighted solos transform nothing.
 
 #include <atomic>
 #include <cstdint>
@@ -57,7 +62,10 @@ class PlugIn_DirectivityEngine {
   void processBlock(const float* const* inputs, std::int32_t inputCount, float* const* outputs,
                     std::int32_t outputCount, std::int32_t sampleCount);
 
-  // Empties the audio buffers and the filter state; parameters, curve, peaks and solo stay.
+  // Empties the audio buffers and the filter state; parameters, curve, peaks and solo
+  // stay. Like a fresh engine, it then runs as if it had already taken in a hop of
+  // silence, so that its first frame has one to overlap: the input comes out whole
+  // from its first sample on, 8192 samples late, with no fade-in.
   void reset();
   // Stores the rate; when it really changes, the control points keep their
   // frequencies in Hz and move to the bins those frequencies have at the new rate.
@@ -85,8 +93,10 @@ class PlugIn_DirectivityEngine {
   void chooseProximityFilter();
   void refreshProximityPole();
   void setSoloState(std::int32_t state);
+  void startAfterASilentHop();
   void processFrame();
-  void weightSpectra();
+  void windowFrames();
+  void weightSpectrum(bool eightWeight);
 
   MicrophoneData* microphoneData_ = nullptr;
   double sampleRate_;
@@ -107,8 +117,7 @@ class PlugIn_DirectivityEngine {
 
   FrameBuffer omniFrame_;
   FrameBuffer eightFrame_;
-  FrameBuffer omniSpectrum_;
-  FrameBuffer eightSpectrum_;
+  FrameBuffer spectrum_;
   FrameBuffer outputFrame_;
   FrameBuffer curve_;
   FrameBuffer window_;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "engine_reference.h"
 #include "engine_test_support.h"
@@ -12,23 +11,22 @@ namespace {
 constexpr int kLatency = 8192;
 constexpr int kHop = 4096;
 
-double risingWindow(int i) { return 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / 8190.0); }
-
 class DirectivityEngine : public ::testing::Test {
  protected:
   void TearDown() override { diag::takeLines(); }
 };
 
-TEST_F(DirectivityEngine, FreshEngineIsSilentThenFadesInThenDelaysTheInput) {
+// The first frame overlaps a hop of silence taken in before the input: nothing comes
+// out for 4096 samples, then that silence (up to rounding), then the input from its
+// first sample on, whole, 8192 samples late.
+TEST_F(DirectivityEngine, FreshEngineIsSilentThenDelaysTheInputWithoutAFade) {
   PlugIn_DirectivityEngine engine(48000.0);
   setAllTypes(engine, 1.0f);  // omni everywhere: the output is the omni input
   const auto omni = noise(5 * kHop, 1), eight = noise(5 * kHop, 2);
   const auto out = runEngine(engine, omni, eight, 256);
-  for (int n = 0; n < kLatency; ++n) ASSERT_EQ(out[n], 0.0f) << n;
-  for (int n = kLatency; n < kLatency + kHop; ++n) {
-    ASSERT_NEAR(out[n], omni[n - kLatency] * risingWindow(n - kLatency), 1e-6) << n;
-  }
-  for (std::size_t n = kLatency + kHop; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 1e-6) << n;
+  for (int n = 0; n < kHop; ++n) ASSERT_EQ(out[n], 0.0f) << n;
+  for (int n = kHop; n < kLatency; ++n) ASSERT_NEAR(out[n], 0.0f, 1e-6) << n;
+  for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 1e-6) << n;
 }
 
 TEST_F(DirectivityEngine, AllTypesOmniGivesTheGainedOmniDelayed) {
@@ -39,7 +37,7 @@ TEST_F(DirectivityEngine, AllTypesOmniGivesTheGainedOmniDelayed) {
   const auto omni = noise(6 * kHop, 3), eight = noise(6 * kHop, 4);
   const auto out = runEngine(engine, omni, eight, 100);
   const float gain = static_cast<float>(std::pow(10.0, 6.0 / 20.0));
-  for (std::size_t n = kLatency + kHop; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6) << n;
+  for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6) << n;
 }
 
 TEST_F(DirectivityEngine, SoloStatesBeforeTheWeighting) {
@@ -52,13 +50,13 @@ TEST_F(DirectivityEngine, SoloStatesBeforeTheWeighting) {
     engine.updateParameter(8, 1.0f);
     const auto out = runEngine(engine, omni, eight, 512);
     const float gain = static_cast<float>(std::pow(10.0, -2.0 / 20.0));
-    for (std::size_t n = kLatency + kHop; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6);
+    for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6);
   }
   {
     PlugIn_DirectivityEngine engine(48000.0);
     engine.updateParameter(8, 2.0f);  // half the sum of identical signals is that signal
     const auto out = runEngine(engine, omni, omni, 512);
-    for (std::size_t n = kLatency + kHop; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 2e-6);
+    for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 2e-6);
   }
 }
 
@@ -136,23 +134,27 @@ TEST_F(DirectivityEngine, MismatchedChannelCountsAreSkippedWithoutWriting) {
 TEST_F(DirectivityEngine, AFrameCompletingAtTheLastSampleIsReleasedFromTheNextSampleOn) {
   PlugIn_DirectivityEngine engine(48000.0);
   setAllTypes(engine, 1.0f);
-  const auto omni = std::vector<float>(2 * kLatency, 1.0f);
-  // One block that ends exactly where the first frame completes.
-  const auto first = runEngine(engine, std::vector<float>(omni.begin(), omni.begin() + kLatency),
-                               std::vector<float>(kLatency, 0.0f), kLatency);
-  EXPECT_EQ(first.back(), 0.0f);  // taken before the frame was processed
+  // One block that ends exactly where the frame that releases input sample 0 completes.
+  const auto first = runEngine(engine, std::vector<float>(kLatency, 1.0f), std::vector<float>(kLatency, 0.0f), kLatency);
+  EXPECT_NEAR(first.back(), 0.0f, 1e-6);  // taken before the frame was processed
   const auto next = runEngine(engine, std::vector<float>(8, 1.0f), std::vector<float>(8, 0.0f), 8);
-  EXPECT_NEAR(next[1], risingWindow(1), 1e-7);  // the frame's output, from the next block on
+  EXPECT_NEAR(next[0], 1.0f, 1e-6);  // the frame's output, from the next block on, not faded
+  EXPECT_NEAR(next[1], 1.0f, 1e-6);
 }
 
 TEST_F(DirectivityEngine, ResetRestartsTheLatency) {
-  PlugIn_DirectivityEngine engine(48000.0);
-  setAllTypes(engine, 1.0f);
-  const auto ones = std::vector<float>(3 * kHop, 1.0f);
-  runEngine(engine, ones, ones, 512);
+  PlugIn_DirectivityEngine engine(48000.0), fresh(48000.0);
+  for (auto* e : {&engine, &fresh}) {
+    e->updateParameter(0, 1.0f);
+    e->updateParameter(4, 0.0f);
+  }
+  const auto omni = noise(4 * kHop, 11), eight = noise(4 * kHop, 12);
+  runEngine(engine, omni, eight, 512);
   engine.reset();
-  const auto out = runEngine(engine, ones, ones, 512);
-  for (int n = 0; n < kLatency; ++n) ASSERT_EQ(out[n], 0.0f);
+  const auto out = runEngine(engine, omni, eight, 512);
+  for (int n = 0; n < kHop; ++n) ASSERT_EQ(out[n], 0.0f);
+  // Exactly as a fresh engine: the same hop of silence before the first frame.
+  EXPECT_EQ(out, runEngine(fresh, omni, eight, 512));
 }
 
 TEST_F(DirectivityEngine, PeaksAreTakenOnceAndAfterTheGain) {

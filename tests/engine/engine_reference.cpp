@@ -67,12 +67,16 @@ std::vector<double> referenceOutput(const ReferenceSetting& s, const std::vector
   const float eightGain = float(std::pow(10.0, s.eightGainDb / 20.0));
   std::vector<double> omni(omniIn.size());
   for (std::size_t i = 0; i < omni.size(); ++i) omni[i] = omniGain * omniIn[i];
-  const std::vector<double> eight = gainedEight(s, eightIn, eightGain);
+  std::vector<double> eight = gainedEight(s, eightIn, eightGain);
   const std::vector<double> w = weights(s);
 
+  // The engine starts as if a hop of silence had come before the input: the first
+  // frame holds that silence and the first 4096 input samples.
+  omni.insert(omni.begin(), kHop, 0.0);
+  eight.insert(eight.begin(), kHop, 0.0);
   const std::size_t length = omniIn.size();
   std::vector<double> output(length, 0.0);
-  for (std::size_t start = 0; start + kN <= length; start += kHop) {
+  for (std::size_t start = 0; start + kN <= length + kHop; start += kHop) {
     std::vector<double> frameOut(kN);
     if (s.soloState >= 1 && s.soloState <= 3) {
       for (int j = 0; j < kN; ++j) {
@@ -98,7 +102,7 @@ std::vector<double> referenceOutput(const ReferenceSetting& s, const std::vector
       for (int j = 0; j < kN; ++j) frameOut[j] = mix[j].real() / kN;
     }
     for (int j = 0; j < kN; ++j) {
-      const std::size_t at = start + kN + j;  // the engine is 8192 samples late
+      const std::size_t at = start + kN + j - kHop;  // 8192 samples late, after the silent hop
       if (at < length) output[at] += frameOut[j];
     }
   }

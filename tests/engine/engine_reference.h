@@ -2,8 +2,9 @@
 // A straightforward recomputation of what one directivity engine outputs, written
 // from the definition of the algorithm: gains, optional proximity shelf, frames of
 // 8192 at a hop of 4096 under a raised-cosine window, a textbook FFT, the per-bin
-// omni weight, overlap-add, 8192 samples of delay. It shares no code with the engine
-// except the curve, which has tests of its own.
+// omni weight, overlap-add from a hop of silence before the input on, 8192 samples of
+// delay. It shares no code with the engine except the curve, which has tests of its
+// own.
 
 #include <complex>
 #include <cstddef>
