@@ -1,12 +1,14 @@
 # lobeshift_bundle(<target> <bundle name> SOURCES ... [LINK ...] [NO_INSTALL])
 #
-# Builds a VST 3 plug-in module as a Linux bundle:
-#   ${PROJECT_BINARY_DIR}/bundles/<bundle name>.vst3/Contents/x86_64-linux/<bundle name>.so
-# The module exports GetPluginFactory, ModuleEntry and ModuleExit (VST 3) and
-# VSTPluginMain (VST 2) and nothing else, so two bundles loaded into one host never see
-# each other's code. `cmake --install` copies the bundle to LOBESHIFT_VST3_INSTALL_DIR
-# and links its module file into LOBESHIFT_LXVST_INSTALL_DIR, where Linux VST 2 hosts
-# look, unless NO_INSTALL is given (test bundles). One file serves both formats.
+# Builds a VST 3 plug-in module as a bundle of the system built for:
+#   Linux:   ${PROJECT_BINARY_DIR}/bundles/<bundle name>.vst3/Contents/x86_64-linux/<bundle name>.so
+#            exporting GetPluginFactory, ModuleEntry and ModuleExit (VST 3) and VSTPluginMain (VST 2)
+#   Windows: ${PROJECT_BINARY_DIR}/bundles/<bundle name>.vst3/Contents/x86_64-win/<bundle name>.vst3
+#            (a DLL) exporting GetPluginFactory, InitDll and ExitDll (VST 3) and VSTPluginMain
+# and nothing else, so two bundles loaded into one host never see each other's code. On Linux,
+# `cmake --install` copies the bundle to LOBESHIFT_VST3_INSTALL_DIR and links its module file
+# into LOBESHIFT_LXVST_INSTALL_DIR, where Linux VST 2 hosts look, unless NO_INSTALL is given
+# (test bundles). One file serves both formats.
 include_guard(GLOBAL)
 
 set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
@@ -27,6 +29,10 @@ file(WRITE "${LOBESHIFT_BUNDLE_EXPORTS}"
   "{\n  global:\n    GetPluginFactory;\n    ModuleEntry;\n    ModuleExit;\n    VSTPluginMain;\n  local:\n    *;\n};\n")
 
 function(lobeshift_bundle target bundle_name)
+  if(LOBESHIFT_PLATFORM STREQUAL "windows")
+    lobeshift_windows_bundle(${target} ${bundle_name} ${ARGN})
+    return()
+  endif()
   cmake_parse_arguments(ARG "NO_INSTALL" "" "SOURCES;LINK" ${ARGN})
   set(bundle_dir "${PROJECT_BINARY_DIR}/bundles/${bundle_name}.vst3")
   set(binary_dir "${bundle_dir}/Contents/x86_64-linux")
@@ -60,4 +66,27 @@ function(lobeshift_bundle target bundle_name)
         \"\$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\" SYMBOLIC)
       message(STATUS \"Linking: \$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\")")
   endif()
+endfunction()
+
+# The Windows form of lobeshift_bundle: a DLL named <bundle name>.vst3 whose exports a module
+# definition file names; the C++ runtime is linked in (the toolchain's -static).
+function(lobeshift_windows_bundle target bundle_name)
+  cmake_parse_arguments(ARG "NO_INSTALL" "" "SOURCES;LINK" ${ARGN})
+  set(bundle_dir "${PROJECT_BINARY_DIR}/bundles/${bundle_name}.vst3")
+  set(exports "${CMAKE_CURRENT_BINARY_DIR}/${target}.def")
+  file(WRITE "${exports}"
+    "LIBRARY \"${bundle_name}.vst3\"\nEXPORTS\n  GetPluginFactory\n  InitDll\n  ExitDll\n  VSTPluginMain\n")
+  add_library(${target} MODULE ${ARG_SOURCES} "${exports}")
+  lobeshift_warnings(${target})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE ${ARG_LINK})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME "${bundle_name}"
+    SUFFIX ".vst3"
+    LIBRARY_OUTPUT_DIRECTORY "${bundle_dir}/Contents/x86_64-win")
+  target_link_options(${target} PRIVATE
+    "LINKER:--no-undefined"
+    # DllMain lives in lobeshift_platform; the C runtime's default one must not be taken.
+    "LINKER:--undefined=DllMain")
 endfunction()

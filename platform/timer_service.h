@@ -1,13 +1,17 @@
 #pragma once
-// Periodic timers for the plug-in's main-thread work, driven by the host's run loop
-// (Steinberg::Linux::IRunLoop) so that every tick arrives on the host's main thread.
-// Modelled on window-less SetTimer/KillTimer: a timer has an identifier and a
-// procedure that is called with that identifier once per interval.
+// Periodic timers for the plug-in's main-thread work, in the manner of window-less
+// SetTimer/KillTimer: a timer has an identifier and a procedure that is called with that
+// identifier once per interval, on the thread that set it and never concurrently with itself.
 //
-// The run loop comes from whoever offers one: the host context a plug-in object is
-// initialised with, or the frame an editor is attached to. A timer set while no run loop
-// is known is armed all the same and starts ticking as soon as one is. When the last user
-// of a run loop lets it go, the service takes its timers back from it.
+// Windows (platform/windows): Windows' own window-less timers, whose ticks arrive as timer
+// messages while the setting thread dispatches its messages; the run-loop calls below do
+// nothing there.
+//
+// Linux (platform/linux): the host's run loop (Steinberg::Linux::IRunLoop) drives the timers,
+// so every tick arrives on the host's main thread. The run loop comes from whoever offers one:
+// the host context a plug-in object is initialised with, or the frame an editor is attached
+// to. A timer set while no run loop is known is armed all the same and starts ticking as soon
+// as one is. When the last user of a run loop lets it go, the service takes its timers back.
 //
 // Everything here is for the host's main thread only; no thread of ours is involved.
 
@@ -26,9 +30,10 @@ namespace platform {
 using TimerProcedure = void (*)(std::uintptr_t timerId);
 
 // Arms a timer that calls `procedure(id)` every `milliseconds` (at least 10). A non-zero
-// `requestedId` is used as the identifier, replacing a timer that already has it; 0 asks
-// for a fresh one. Returns the identifier, or 0 when the timer cannot be set (no
-// procedure, no memory, or the run loop refused it).
+// `requestedId` asks for that identifier, replacing a timer that already has it; 0 asks for
+// a fresh one. Windows keeps a requested identifier only when it names an armed timer, so
+// callers keep the identifier returned. Returns it, or 0 when the timer cannot be set (no
+// procedure, no memory, or the system refused it).
 std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds, TimerProcedure procedure);
 
 // Disarms the timer; false when no timer has this identifier.

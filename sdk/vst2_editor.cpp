@@ -13,7 +13,7 @@ short clampToShort(int32 value) { return static_cast<short>(std::clamp<int32>(va
 }  // namespace
 
 Vst2Editor::Vst2Editor(IEditController* controller, const Vst2HostCallback& host)
-    : controller_(controller), host_(host), runLoop_(Vst2RunLoop::shared()) {}
+    : controller_(controller), host_(host) {}
 
 Vst2Editor::~Vst2Editor() { close(); }
 
@@ -28,7 +28,7 @@ void Vst2Editor::keepSize(const ViewRect& size) {
 
 bool Vst2Editor::probe() {
   IPtr<IPlugView> view = createView();
-  exists_ = view && view->isPlatformTypeSupported(kPlatformTypeX11EmbedWindowID) == kResultTrue;
+  exists_ = view && view->isPlatformTypeSupported(windowSystem_.platformType()) == kResultTrue;
   ViewRect size;
   if (exists_ && view->getSize(&size) == kResultOk) keepSize(size);
   return exists_;
@@ -41,13 +41,13 @@ ERect* Vst2Editor::rect() {
   return &rect_;
 }
 
-bool Vst2Editor::open(void* x11Window) {
-  if (!exists_ || x11Window == nullptr) return false;
+bool Vst2Editor::open(void* hostWindow) {
+  if (!exists_ || hostWindow == nullptr) return false;
   if (view_) return true;  // one editor per instance; the host asked twice
   IPtr<IPlugView> view = createView();
   if (!view) return false;
   view->setFrame(this);
-  if (view->attached(x11Window, kPlatformTypeX11EmbedWindowID) != kResultOk) {
+  if (view->attached(hostWindow, windowSystem_.platformType()) != kResultOk) {
     diag::write("VST 2 editor: the view could not be attached to the host's window\n");
     view->setFrame(nullptr);
     return false;
@@ -58,7 +58,7 @@ bool Vst2Editor::open(void* x11Window) {
   return true;
 }
 
-void Vst2Editor::idle() { runLoop_->pump(); }
+void Vst2Editor::idle() { windowSystem_.idle(); }
 
 bool Vst2Editor::close() {
   if (!view_) return false;
@@ -78,8 +78,7 @@ tresult PLUGIN_API Vst2Editor::resizeView(IPlugView* view, ViewRect* newSize) {
 }
 
 tresult PLUGIN_API Vst2Editor::queryInterface(const TUID iid, void** obj) {
-  if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop::iid))
-    return runLoop_->queryInterface(iid, obj);
+  if (windowSystem_.queryInterface(iid, obj)) return kResultOk;
   if (FUnknownPrivate::iidEqual(iid, IPlugFrame::iid) ||
       FUnknownPrivate::iidEqual(iid, FUnknown::iid)) {
     *obj = static_cast<IPlugFrame*>(this);

@@ -1,17 +1,16 @@
 #pragma once
-// The controller's editor in a VST 2 host's window. The host gives an X11 window to
-// effEditOpen; the wrapper asks the controller for its view "editor", hands it a
-// plug-in frame of its own (which offers the module's Vst2RunLoop, as Linux VST 3
-// hosts offer theirs) and attaches it to that window. effEditIdle pumps the run
-// loop: the editor's window events, its repaint timer and the plug-in's periodic
-// timers (the processor's level timer among them) all ride it while the editor is
-// open. Everything here runs on the host's user-interface thread.
+// The controller's editor in a VST 2 host's window. The host gives its window (X11 on
+// Linux, an HWND on Windows) to effEditOpen; the wrapper asks the controller for its view
+// "editor", hands it a plug-in frame of its own and attaches it to that window. What the
+// window system needs besides (on Linux, the run loop that VST 3 hosts offer and that
+// effEditIdle serves) is Vst2WindowSystem's. Everything here runs on the host's
+// user-interface thread.
 
 #include "pluginterfaces/base/smartpointer.h"
 #include "pluginterfaces/gui/iplugview.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "sdk/vst2_host_callback.h"
-#include "sdk/vst2_run_loop.h"
+#include "sdk/vst2_window_system.h"
 
 namespace Steinberg::Vst {
 
@@ -30,19 +29,18 @@ class Vst2Editor : public IPlugFrame {
   ERect* rect();
 
   // Attaches a new view to the host's window; false (and nothing open) on any failure.
-  bool open(void* x11Window);
+  bool open(void* hostWindow);
   bool isOpen() const { return view_ != nullptr; }
-  // Serves the run loop once.
+  // The host's effEditIdle.
   void idle();
   // Detaches and releases the view; false when none was open.
   bool close();
 
-  Vst2RunLoop& runLoop() { return *runLoop_; }
-
   //--- IPlugFrame: a VST 2 host sizes its window when asked to.
   tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) override;
 
-  //--- FUnknown: owned by the wrapper; references are not counted. Offers IRunLoop.
+  //--- FUnknown: owned by the wrapper; references are not counted. Offers what the window
+  // system's editors ask for besides.
   tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override;
   uint32 PLUGIN_API addRef() override { return 1; }
   uint32 PLUGIN_API release() override { return 1; }
@@ -53,7 +51,7 @@ class Vst2Editor : public IPlugFrame {
 
   IEditController* controller_;  // not owned; outlives the editor
   const Vst2HostCallback& host_;
-  IPtr<Vst2RunLoop> runLoop_;
+  Vst2WindowSystem windowSystem_;
   IPtr<IPlugView> view_;  // while open
   ERect rect_{0, 0, 0, 0};
   bool exists_ = false;

@@ -7,15 +7,11 @@
 
 namespace Steinberg::Vst {
 
-namespace {
-void leaveModule() { ModuleExit(); }
-}  // namespace
-
 AEffect* openVst2Effect(audioMasterCallback hostCallback, const TUID processorClassId,
                         VstInt32 vst2UniqueId) {
   if (hostCallback == nullptr) return nullptr;
   if (hostCallback(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
-  if (!ModuleEntry(vst2ModuleHandle())) return nullptr;
+  if (!enterModule()) return nullptr;
   IPluginFactory* factory = GetPluginFactory();
   AEffect* effect = nullptr;
   if (factory != nullptr) {

@@ -2,11 +2,11 @@
 // The VST 2 entry of a plug-in module. The module's VSTPluginMain calls
 // openVst2Effect with its processor's class ID and its VST 2 unique ID, which
 //   1. asks the host for its VST version; a host that answers 0 gets null;
-//   2. enters the module (ModuleEntry, so InitDll runs on the first entry);
+//   2. enters the module as a VST 3 host would (sdk/module_entry.h: InitDll runs);
 //   3. makes the wrapper from the module's factory (GetPluginFactory);
 //   4. returns the wrapper's effect record, or null (and leaves the module again).
-// Closing the effect leaves the module (ModuleExit), so VST 2 and VST 3 hosts in one
-// process share the module's start and end.
+// Closing the effect leaves the module again, so VST 2 and VST 3 hosts in one process
+// share the module's start and end.
 
 #include "pluginterfaces/base/funknown.h"
 #include "sdk/vst2_abi.h"
@@ -15,8 +15,5 @@ namespace Steinberg::Vst {
 
 AEffect* openVst2Effect(audioMasterCallback hostCallback, const TUID processorClassId,
                         VstInt32 vst2UniqueId);
-
-// The handle a host's dlopen gave this module's file (vst2_module_handle_linux.cpp).
-void* vst2ModuleHandle();
 
 }  // namespace Steinberg::Vst

@@ -11,7 +11,7 @@
 // - the processor state as the program chunk, byte for byte the VST 3 state;
 // - names, vendor, version, category and unique ID; the controller's edits reported
 //   as begin / automate / end (Vst2ComponentHandler);
-// - the controller's editor in the host's X11 window (Vst2Editor).
+// - the controller's editor in the host's window (Vst2Editor).
 //
 // Threads: processReplacing and process on the host's audio thread; setParameter and
 // getParameter on any thread; the dispatcher on the host's user-interface thread.

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/diagnostics.h"
-#include "sdk/vstgui_editor_run_loop.h"
 
 namespace Steinberg::Vst {
 namespace {
@@ -36,7 +35,7 @@ VSTGUIEditor::~VSTGUIEditor() {
     frame->close();
     frame = nullptr;
   }
-  if (runLoopCurrent_) VSTGUI::X11::RunLoop::exit();
+  platform_.detach();
 }
 
 void VSTGUIEditor::setIdleRate(int32 milliseconds) {
@@ -47,36 +46,23 @@ void VSTGUIEditor::setIdleRate(int32 milliseconds) {
 int32_t VSTGUIEditor::getKnobMode() const { return EditController::getHostKnobMode(); }
 
 tresult PLUGIN_API VSTGUIEditor::isPlatformTypeSupported(FIDString type) {
-  return type && std::strcmp(type, kPlatformTypeX11EmbedWindowID) == 0 ? kResultTrue : kResultFalse;
+  return type && std::strcmp(type, VSTGUIEditorPlatform::platformType()) == 0 ? kResultTrue : kResultFalse;
 }
 
 tresult PLUGIN_API VSTGUIEditor::setFrame(IPlugFrame* plugFrameToUse) {
-  runLoop_.reset();
   timerRunLoop_.release();
-  if (plugFrameToUse) {
-    // The host context's run loop is the host's main loop itself; the frame's is the
-    // one a host offers for editors only (some hosts have only that one).
-    FUnknown* hostContext = controller ? controller->getHostContext() : nullptr;
-    FUnknownPtr<Linux::IRunLoop> contextRunLoop(hostContext);
-    FUnknownPtr<Linux::IRunLoop> frameRunLoop(plugFrameToUse);
-    Linux::IRunLoop* hostRunLoop = contextRunLoop ? contextRunLoop.getInterface() : frameRunLoop.getInterface();
-    if (hostRunLoop) runLoop_ = VSTGUI::owned<VSTGUI::X11::IRunLoop>(new HostRunLoopAdapter(hostRunLoop));
-    timerRunLoop_.acquire(plugFrameToUse);
-  }
+  platform_.setFrame(plugFrameToUse, controller ? controller->getHostContext() : nullptr);
+  if (plugFrameToUse) timerRunLoop_.acquire(plugFrameToUse);
   return EditorView::setFrame(plugFrameToUse);
 }
 
 tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type) {
   if (isPlatformTypeSupported(type) != kResultTrue) return kResultFalse;
   if (frame) return kResultFalse;  // already open in another window
-  if (runLoop_) {
-    VSTGUI::X11::RunLoop::init(runLoop_);
-    runLoopCurrent_ = true;
-  }
-  if (!open(parent, VSTGUI::kX11EmbedWindowID)) {
+  platform_.attach();
+  if (!open(parent, VSTGUIEditorPlatform::frameType())) {
     diag::write("Editor: could not open the editor window\n");
-    if (runLoopCurrent_) VSTGUI::X11::RunLoop::exit();
-    runLoopCurrent_ = false;
+    platform_.detach();
     return kResultFalse;
   }
   if (frame) {
@@ -95,8 +81,7 @@ tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type) {
 tresult PLUGIN_API VSTGUIEditor::removed() {
   stopIdleTimer();
   close();
-  if (runLoopCurrent_) VSTGUI::X11::RunLoop::exit();
-  runLoopCurrent_ = false;
+  platform_.detach();
   return EditorView::removed();
 }
 

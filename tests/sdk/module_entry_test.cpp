@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/module_path.h"
-#include "sdk/module_entry.h"
+#include "sdk/linux/module_entry.h"
 #include "sdk/plugin_factory.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "sdk/vst2_run_loop.h"
+#include "sdk/linux/vst2_run_loop.h"
 
 namespace {
 

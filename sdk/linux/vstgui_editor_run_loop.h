@@ -6,7 +6,7 @@
 
 #include "pluginterfaces/base/smartpointer.h"
 #include "pluginterfaces/gui/iplugview.h"
-#include "toolkit/platform/x11_run_loop.h"
+#include "toolkit/platform/linux/x11_run_loop.h"
 
 namespace Steinberg::Vst {
 

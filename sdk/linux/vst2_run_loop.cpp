@@ -1,4 +1,4 @@
-#include "sdk/vst2_run_loop.h"
+#include "sdk/linux/vst2_run_loop.h"
 
 #include <poll.h>
 

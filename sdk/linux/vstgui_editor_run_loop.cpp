@@ -1,4 +1,4 @@
-#include "sdk/vstgui_editor_run_loop.h"
+#include "sdk/linux/vstgui_editor_run_loop.h"
 
 #include <algorithm>
 
