@@ -7,7 +7,7 @@
 #include "controller/parameter_table.h"
 #include "micdata/microphone_data.h"
 #include "platform/diagnostics.h"
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ inline void raisePeak(float& peak, float sample) {
 
 inline void mergePeak(std::atomic<float>& peak, float blockPeak) {
   float current = peak.load(std::memory_order_relaxed);
-  while (blockPeak > current && !peak.compare_exchange_weak(current, blockPeak, std::memory_order_relaxed)) {
+  while (blockPeak > current &&
+         !peak.compare_exchange_weak(current, blockPeak, std::memory_order_relaxed)) {
   }
 }
 
@@ -54,14 +55,16 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
   // Rising half of the analysis window. Its mirror is the falling half, and the two
   // halves of overlapping frames sum to exactly one, so overlap-add at hop 4096
   // needs no synthesis window.
-  for (int i = 0; i < kHop; ++i) window_[i] = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / 8190.0);
+  for (int i = 0; i < kHop; ++i)
+    window_[i] = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / 8190.0);
 
   // The control points start at their defaults, so the first curve is computed from
   // three valid points; applying the defaults below then finds nothing to change
   // but computes that curve.
   for (int point = 0; point < 3; ++point) {
     frequencies_[point] = static_cast<float>(parameterDefault(kFrequencyIds[point]));
-    controlPoints_[point] = {binOf(frequencies_[point]), static_cast<float>(parameterDefault(kTypeIds[point]))};
+    controlPoints_[point] = {binOf(frequencies_[point]),
+                             static_cast<float>(parameterDefault(kTypeIds[point]))};
   }
   curveDirty_ = true;
   for (std::uint32_t id = 0; id < kLocalParameterCount; ++id) {
@@ -72,10 +75,13 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
 
 PlugIn_DirectivityEngine::~PlugIn_DirectivityEngine() { releaseMicrophoneData(microphoneData_); }
 
-double PlugIn_DirectivityEngine::binOf(double frequency) const { return frequency / sampleRate_ * kFrameLength; }
+double PlugIn_DirectivityEngine::binOf(double frequency) const {
+  return frequency / sampleRate_ * kFrameLength;
+}
 
 void PlugIn_DirectivityEngine::updateParameter(std::uint32_t id, float value) {
-  diag::write("Processor: update parameter: %d \t value: %f\n", static_cast<int>(id), static_cast<double>(value));
+  diag::write("Processor: update parameter: %d \t value: %f\n", static_cast<int>(id),
+              static_cast<double>(value));
   switch (id) {
     case kLowType:
     case kMidType:
@@ -251,8 +257,10 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
   for (std::int32_t k = 0; k < sampleCount; ++k) {
     const float o = omniGain_ * omni[k];
     raisePeak(blockOmniPeak, o);
-    const float e = filtering ? static_cast<float>(proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_)
-                              : eightGain_ * eight[k];
+    const float e = filtering
+                        ? static_cast<float>(
+                              proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_)
+                        : eightGain_ * eight[k];
     raisePeak(blockEightPeak, e);
     omniRing_.push(o);
     eightRing_.push(e);

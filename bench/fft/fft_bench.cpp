@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "processor/fft.h"
-#include "processor/fft_paths.h"
+#include "processor/fft/fft.h"
+#include "processor/fft/paths.h"
 
 namespace {
 

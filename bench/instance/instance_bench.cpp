@@ -57,8 +57,9 @@ void BM_InstanceProcess(benchmark::State& state) {
     benchmark::DoNotOptimize(plugin->buffers().outputChannel(0, 0)[0]);
   }
   state.SetItemsProcessed(state.iterations() * blockSize);
-  state.counters["realtime_x"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * blockSize / kSampleRate, benchmark::Counter::kIsRate);
+  state.counters["realtime_x"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * blockSize / kSampleRate,
+                         benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_InstanceProcess)->Arg(32)->Arg(512);
 

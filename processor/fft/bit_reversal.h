@@ -3,6 +3,7 @@
 #include <bit>
 
 namespace fftdetail {
+namespace {
 
 // Walks the bit reversals of 0, 1, 2, ... for indices of `points` (a power of two).
 // Adding one to an index flips its trailing ones and the zero above them; in the
@@ -27,8 +28,9 @@ class MirrorCounter {
 // Given r = reversal of n (0 < n < points), the reversal of points - n. Negating n
 // keeps its lowest set bit and inverts every bit above it; reversed, that keeps the
 // highest set bit of r and inverts every bit below it.
-inline int mirrorOfNegative(int r) {
+constexpr int mirrorOfNegative(int r) {
   return r ^ static_cast<int>(std::bit_floor(static_cast<unsigned>(r)) - 1);
 }
 
+}  // namespace
 }  // namespace fftdetail

@@ -1,14 +1,15 @@
 // The public transforms: argument checks, then the instruction-set path chosen for
 // this processor.
 
+#include "processor/fft/fft.h"
+
 #include <atomic>
 #include <cstdint>
+#include <utility>
 
 #include "platform/diagnostics.h"
-#include "processor/fft.h"
-#include "processor/fft_bit_reversal.h"
-#include "processor/fft_complex_math.h"
-#include "processor/fft_paths.h"
+#include "processor/fft/bit_reversal.h"
+#include "processor/fft/paths.h"
 
 using namespace fftdetail;
 
@@ -86,7 +87,7 @@ void complexFFT(double* data, FFTDirection direction) {
 }
 
 // Not on the real transforms' path (they fuse the permutation into their first
-// pass), so one implementation serves every processor.
+// pass), so one plain implementation serves every processor.
 void bitReverse(double* data) {
   if (data == nullptr) {
     diag::write("bitReverse: missing buffer, nothing permuted");
@@ -96,9 +97,8 @@ void bitReverse(double* data) {
   for (int n = 0; n < kFFTComplexPoints; ++n, mirror.advance()) {
     const int m = mirror.value();
     if (n < m) {
-      const Complex point = loadPoint(data, n);
-      storePoint(data, n, loadPoint(data, m));
-      storePoint(data, m, point);
+      std::swap(data[2 * n], data[2 * m]);
+      std::swap(data[2 * n + 1], data[2 * m + 1]);
     }
   }
 }

@@ -11,7 +11,7 @@
 // All routines work in the caller's buffers only: no allocation, no tables, no
 // locks, safe on the audio thread. Buffers need no particular alignment.
 
-constexpr int kFFTSize = 8192;            // real frame length
+constexpr int kFFTSize = 8192;  // real frame length
 constexpr int kFFTComplexPoints = 4096;
 
 enum FFTDirection : int { kFFTForward = -1, kFFTInverse = +1 };  // sign of the exponent

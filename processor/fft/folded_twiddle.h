@@ -1,13 +1,13 @@
 #pragma once
 
-// Twiddle factors folded in at compile time. This header is plain constexpr code
-// with no vector intrinsics, so both instruction-set paths of the transform can use
-// it: nothing here is ever compiled into a function body of its own.
+// Twiddle factors folded in at compile time: plain constexpr code, evaluated by the
+// compiler and never run.
 
-#include "processor/fft.h"
-#include "processor/fft_constants.h"
+#include "processor/fft/fft.h"
+#include "processor/fft/rotation_constants.h"
 
 namespace fftdetail {
+namespace {
 
 struct ScalarComplex {
   double re;
@@ -34,4 +34,5 @@ constexpr ScalarComplex foldedTwiddle(int j) {
   return w;
 }
 
+}  // namespace
 }  // namespace fftdetail

@@ -6,7 +6,7 @@
 // register holds. The public routines of fft.h check their arguments and then run
 // the path chosen once for this processor.
 
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace fftdetail {
 

@@ -26,7 +26,8 @@ TEST_F(DirectivityEngine, FreshEngineIsSilentThenDelaysTheInputWithoutAFade) {
   const auto out = runEngine(engine, omni, eight, 256);
   for (int n = 0; n < kHop; ++n) ASSERT_EQ(out[n], 0.0f) << n;
   for (int n = kHop; n < kLatency; ++n) ASSERT_NEAR(out[n], 0.0f, 1e-6) << n;
-  for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 1e-6) << n;
+  for (std::size_t n = kLatency; n < out.size(); ++n)
+    ASSERT_NEAR(out[n], omni[n - kLatency], 1e-6) << n;
 }
 
 TEST_F(DirectivityEngine, AllTypesOmniGivesTheGainedOmniDelayed) {
@@ -37,7 +38,8 @@ TEST_F(DirectivityEngine, AllTypesOmniGivesTheGainedOmniDelayed) {
   const auto omni = noise(6 * kHop, 3), eight = noise(6 * kHop, 4);
   const auto out = runEngine(engine, omni, eight, 100);
   const float gain = static_cast<float>(std::pow(10.0, 6.0 / 20.0));
-  for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6) << n;
+  for (std::size_t n = kLatency; n < out.size(); ++n)
+    ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6) << n;
 }
 
 TEST_F(DirectivityEngine, SoloStatesBeforeTheWeighting) {
@@ -50,13 +52,15 @@ TEST_F(DirectivityEngine, SoloStatesBeforeTheWeighting) {
     engine.updateParameter(8, 1.0f);
     const auto out = runEngine(engine, omni, eight, 512);
     const float gain = static_cast<float>(std::pow(10.0, -2.0 / 20.0));
-    for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6);
+    for (std::size_t n = kLatency; n < out.size(); ++n)
+      ASSERT_NEAR(out[n], gain * omni[n - kLatency], 2e-6);
   }
   {
     PlugIn_DirectivityEngine engine(48000.0);
     engine.updateParameter(8, 2.0f);  // half the sum of identical signals is that signal
     const auto out = runEngine(engine, omni, omni, 512);
-    for (std::size_t n = kLatency; n < out.size(); ++n) ASSERT_NEAR(out[n], omni[n - kLatency], 2e-6);
+    for (std::size_t n = kLatency; n < out.size(); ++n)
+      ASSERT_NEAR(out[n], omni[n - kLatency], 2e-6);
   }
 }
 
@@ -135,7 +139,8 @@ TEST_F(DirectivityEngine, AFrameCompletingAtTheLastSampleIsReleasedFromTheNextSa
   PlugIn_DirectivityEngine engine(48000.0);
   setAllTypes(engine, 1.0f);
   // One block that ends exactly where the frame that releases input sample 0 completes.
-  const auto first = runEngine(engine, std::vector<float>(kLatency, 1.0f), std::vector<float>(kLatency, 0.0f), kLatency);
+  const auto first = runEngine(engine, std::vector<float>(kLatency, 1.0f),
+                               std::vector<float>(kLatency, 0.0f), kLatency);
   EXPECT_NEAR(first.back(), 0.0f, 1e-6);  // taken before the frame was processed
   const auto next = runEngine(engine, std::vector<float>(8, 1.0f), std::vector<float>(8, 0.0f), 8);
   EXPECT_NEAR(next[0], 1.0f, 1e-6);  // the frame's output, from the next block on, not faded
@@ -206,18 +211,22 @@ TEST_F(DirectivityEngine, ASampleRateChangeKeepsTheFrequencies) {
   PlugIn_DirectivityEngine fresh(48000.0);
   fresh.updateParameter(0, 1.0f);
   fresh.updateParameter(4, 0.0f);
-  for (int k = 0; k < PlugIn_DirectivityEngine::kCurveLength; ++k) ASSERT_EQ(engine.curve()[k], fresh.curve()[k]) << k;
+  for (int k = 0; k < PlugIn_DirectivityEngine::kCurveLength; ++k)
+    ASSERT_EQ(engine.curve()[k], fresh.curve()[k]) << k;
 }
 
 TEST_F(DirectivityEngine, CreationComputesTheFlatDefaultCurve) {
   PlugIn_DirectivityEngine engine(48000.0);
-  for (int k = 0; k < PlugIn_DirectivityEngine::kCurveLength; ++k) ASSERT_EQ(engine.curve()[k], 0.5);
+  for (int k = 0; k < PlugIn_DirectivityEngine::kCurveLength; ++k)
+    ASSERT_EQ(engine.curve()[k], 0.5);
 }
 
 // The engine against a recomputation from the definition, over random settings.
 TEST_F(DirectivityEngine, MatchesAnIndependentRecomputation) {
   std::mt19937 random(2024);
-  auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+  auto uniform = [&](double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(random);
+  };
   const int soloStates[] = {0, 1, 2, 3, 4, 5, 6};
   const double rates[] = {44100.0, 48000.0, 96000.0};
   for (int trial = 0; trial < 10; ++trial) {
@@ -253,7 +262,8 @@ TEST_F(DirectivityEngine, MatchesAnIndependentRecomputation) {
     const auto out = runEngine(engine, omni, eight, 1 + trial * 97);
     const auto expected = referenceOutput(s, omni, eight);
     double worst = 0.0;
-    for (std::size_t n = 0; n < length; ++n) worst = std::max(worst, std::fabs(out[n] - expected[n]));
+    for (std::size_t n = 0; n < length; ++n)
+      worst = std::max(worst, std::fabs(out[n] - expected[n]));
     EXPECT_LT(worst, 1e-5);
   }
 }

@@ -16,7 +16,8 @@ void textbookFFT(std::vector<std::complex<double>>& data, int sign) {
   textbookFFT(even, sign);
   textbookFFT(odd, sign);
   for (std::size_t k = 0; k < n / 2; ++k) {
-    const std::complex<double> twiddle = std::polar(1.0, sign * 2.0 * std::numbers::pi * double(k) / double(n));
+    const std::complex<double> twiddle =
+        std::polar(1.0, sign * 2.0 * std::numbers::pi * double(k) / double(n));
     data[k] = even[k] + twiddle * odd[k];
     data[k + n / 2] = even[k] - twiddle * odd[k];
   }
@@ -34,13 +35,15 @@ double windowAt(int j) {
 
 std::vector<double> weights(const ReferenceSetting& s) {
   ControlPoint points[3];
-  for (int p = 0; p < 3; ++p) points[p] = {double(s.frequencies[p]) / s.sampleRate * kN, double(s.types[p])};
+  for (int p = 0; p < 3; ++p)
+    points[p] = {double(s.frequencies[p]) / s.sampleRate * kN, double(s.types[p])};
   std::vector<double> curve(kHop);
   computeCurve(curve.data(), points, 3, kHop);
   return curve;
 }
 
-std::vector<double> gainedEight(const ReferenceSetting& s, const std::vector<float>& eight, float gain) {
+std::vector<double> gainedEight(const ReferenceSetting& s, const std::vector<float>& eight,
+                                float gain) {
   std::vector<double> out(eight.size());
   double previousInput = 0.0, previousOutput = 0.0;
   const double k = std::tan(std::numbers::pi * 100.0 / s.sampleRate) * s.shelfCornerFactor;

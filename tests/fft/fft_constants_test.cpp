@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-#include "processor/fft_constants.h"
+#include "processor/fft/rotation_constants.h"
 
 namespace {
+
+using fftdetail::rotationConstants;
 
 TEST(RotationConstants, AreCorrectlyRoundedForEverySize) {
   const long double pi = std::acos(-1.0L);

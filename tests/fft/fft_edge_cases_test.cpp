@@ -11,7 +11,7 @@
 
 #include "fft/fft_reference.h"
 #include "platform/diagnostics.h"
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "fft/fft_reference.h"
-#include "processor/fft.h"
-#include "processor/fft_paths.h"
+#include "processor/fft/fft.h"
+#include "processor/fft/paths.h"
 
 namespace {
 

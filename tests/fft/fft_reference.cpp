@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace fftref {
 namespace {

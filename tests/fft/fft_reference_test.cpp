@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fft/fft_reference.h"
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace {
 

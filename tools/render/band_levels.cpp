@@ -5,7 +5,7 @@
 #include <limits>
 #include <numbers>
 
-#include "processor/fft.h"
+#include "processor/fft/fft.h"
 
 namespace render {
 

@@ -1,27 +1,30 @@
 #pragma once
 
-// Sizes 1024, 2048 and 4096 of the complex transform in the AVX2 path, in one pass
-// over the data like the SSE2 path's, on two neighbouring points per register.
+// Sizes 1024, 2048 and 4096 of the complex transform in one pass over the data, on
+// two neighbouring points per Pair.
 
-#include "processor/fft_avx2_twiddle.h"
+#include "processor/fft/twiddle.h"
 
-namespace fftavx2 {
+namespace fftdetail {
+namespace {
 
 // The twiddles of two neighbouring indices j, j + 1 < 512 in sizes 1024, 2048 and
 // 4096: w_1024^j; w_2048^j and w_2048^(j+512); w_4096^(j + 512 q) for q = 0 ... 3.
+template <class P>
 struct TopTwiddles {
-  PairMultiplier w1024;
-  PairMultiplier w2048[2];
-  PairMultiplier w4096[4];
+  Multiplier<P> w1024;
+  Multiplier<P> w2048[2];
+  Multiplier<P> w4096[4];
 };
 
 // The raw twiddles w_1024^j, w_2048^j, w_4096^j and w_4096^(j+512) of two
 // neighbouring indices; the rest are exact quarter turns of these.
+template <class P>
 struct TopValues {
-  Pair w1024;
-  Pair w2048;
-  Pair w4096;
-  Pair w4096Eighth;
+  P w1024;
+  P w2048;
+  P w4096;
+  P w4096Eighth;
 
   // Those of 512 - j from those of j, exactly: w_1024^(512-j) = -conj w_1024^j,
   // w_2048^(512-j) = (-/+ i) conj w_2048^j, w_4096^(512-j) = (-/+ i) conj
@@ -33,16 +36,16 @@ struct TopValues {
   }
 
   static TopValues lanes(const TopValues& first, const TopValues& second) {
-    return {firstLaneOf(first.w1024, second.w1024), firstLaneOf(first.w2048, second.w2048),
-            firstLaneOf(first.w4096, second.w4096),
-            firstLaneOf(first.w4096Eighth, second.w4096Eighth)};
+    return {joinLanes<0, 1>(first.w1024, second.w1024), joinLanes<0, 1>(first.w2048, second.w2048),
+            joinLanes<0, 1>(first.w4096, second.w4096),
+            joinLanes<0, 1>(first.w4096Eighth, second.w4096Eighth)};
   }
 
   template <FFTDirection D>
-  TopTwiddles twiddles() const {
-    const PairMultiplier w2048j = multiplierOf(w2048);
-    const PairMultiplier w4096j = multiplierOf(w4096);
-    const PairMultiplier w4096Turned = multiplierOf(w4096Eighth);
+  TopTwiddles<P> twiddles() const {
+    const Multiplier<P> w2048j = multiplierOf(w2048);
+    const Multiplier<P> w4096j = multiplierOf(w4096);
+    const Multiplier<P> w4096Turned = multiplierOf(w4096Eighth);
     return {multiplierOf(w1024),
             {w2048j, quarterTurned<D>(w2048j)},
             {w4096j, w4096Turned, quarterTurned<D>(w4096j), quarterTurned<D>(w4096Turned)}};
@@ -50,15 +53,15 @@ struct TopValues {
 };
 
 // One recurrence per size; w_4096^(j+512) is w_4096^j turned by an eighth.
-template <FFTDirection D>
+template <class P, FFTDirection D>
 struct TopSource {
-  PairRecurrence<1024, D> w1024;
-  PairRecurrence<2048, D> w2048;
-  PairRecurrence<4096, D> w4096;
+  PairRecurrence<P, 1024, D> w1024;
+  PairRecurrence<P, 2048, D> w2048;
+  PairRecurrence<P, 4096, D> w4096;
 
-  TopValues value() const {
+  TopValues<P> value() const {
     return {w1024.value(), w2048.value(), w4096.value(),
-            multiply(eighthTurn<D, Pair>(), w4096.value())};
+            multiply(eighthTurn<D, P>(), w4096.value())};
   }
   void advance() {
     w1024.advance();
@@ -69,10 +72,11 @@ struct TopSource {
 
 // Points j + 512 q, q = 0 ... 7, and their neighbours through sizes 1024, 2048 and
 // 4096.
-inline void mergeTopLevels(double* data, int j, const TopTwiddles& w) {
+template <class P>
+[[gnu::always_inline]] inline void mergeTopLevels(double* data, int j, const TopTwiddles<P>& w) {
   constexpr int stride = kFFTComplexPoints / 8;
-  Pair p[8];
-  for (int q = 0; q < 8; ++q) p[q] = load<Pair>(data, j + stride * q);
+  P p[8];
+  for (int q = 0; q < 8; ++q) p[q] = P::load(data, j + stride * q);
   for (int q = 0; q < 8; q += 2) butterfly(p[q], p[q + 1], multiply(w.w1024, p[q + 1]));
   for (int q = 0; q < 8; q += 4) {
     butterfly(p[q], p[q + 2], multiply(w.w2048[0], p[q + 2]));
@@ -84,17 +88,18 @@ inline void mergeTopLevels(double* data, int j, const TopTwiddles& w) {
 
 // Sizes 1024, 2048 and 4096 in one pass: one recurrence per size, 256 steps each,
 // every two steps serving two neighbouring indices and their mirrors.
-template <FFTDirection D>
-void mergeLevelsFrom1024(double* data) {
-  TopSource<D> source;
+template <class P, FFTDirection D>
+inline void mergeLevelsFrom1024(double* data) {
+  TopSource<P, D> source;
   walkMirroredPairs<kFFTComplexPoints / 8, D>(
-      source,
-      [data](int lower, const TopValues(&lowerSets)[2], int upper, const TopValues(&upperSets)[2]) {
+      source, [data](int lower, const TopValues<P>(&lowerSets)[2], int upper,
+                     const TopValues<P>(&upperSets)[2]) {
         for (int i = 0; i < 2; ++i) {
-          mergeTopLevels(data, lower + 2 * i, lowerSets[i].twiddles<D>());
-          mergeTopLevels(data, upper + 2 * i, upperSets[i].twiddles<D>());
+          mergeTopLevels(data, lower + 2 * i, lowerSets[i].template twiddles<D>());
+          mergeTopLevels(data, upper + 2 * i, upperSets[i].template twiddles<D>());
         }
       });
 }
 
-}  // namespace fftavx2
+}  // namespace
+}  // namespace fftdetail

@@ -1,24 +1,28 @@
 #pragma once
 
-// Sizes 2, 4 and 8 of the complex transform in the AVX2 path: two blocks of eight
-// points at once, lane 0 holding one block and lane 1 the other, so every butterfly
-// is the SSE2 path's, applied to two blocks side by side.
+// Sizes 2, 4 and 8 of the complex transform, two blocks of eight points at once:
+// lane 0 holds one block and lane 1 the other, so every butterfly is that of one
+// block, applied to two side by side. In place on bit-reversed data, or fused with
+// the bit-reversal permutation itself.
 
-#include "processor/fft_avx2_twiddle.h"
-#include "processor/fft_bit_reversal.h"
+#include "processor/fft/bit_reversal.h"
+#include "processor/fft/twiddle.h"
 
-namespace fftavx2 {
+namespace fftdetail {
+namespace {
 
 // The transforms of sizes 2, 4 and 8 of two blocks of eight points given in
 // bit-reversed order (point i of each block in p[i]); the result is in natural order.
-template <FFTDirection D>
-inline void transform8(Pair (&p)[8]) {
+// The twiddles of size 8 are 1, w1, and w1 turned by a quarter; the second half of
+// every level uses exact quarter turns of the first.
+template <FFTDirection D, class P>
+[[gnu::always_inline]] inline void transform8(P (&p)[8]) {
   for (int i = 0; i < 8; i += 2) butterfly(p[i], p[i + 1], p[i + 1]);
   for (int i = 0; i < 8; i += 4) {
     butterfly(p[i], p[i + 2], p[i + 2]);
     butterfly(p[i + 1], p[i + 3], quarterTurn<D>(p[i + 3]));
   }
-  const PairMultiplier w1 = multiplierOf(foldedTwiddle<8, D, 1, Pair>());
+  const Multiplier<P> w1 = multiplierOf(foldedTwiddle<P, 8, D, 1>());
   butterfly(p[0], p[4], p[4]);
   butterfly(p[1], p[5], multiply(w1, p[5]));
   butterfly(p[2], p[6], quarterTurn<D>(p[6]));
@@ -27,21 +31,22 @@ inline void transform8(Pair (&p)[8]) {
 
 // Exchanges lane 1 of first with lane 0 of second: turns points (i, i + 1) of two
 // blocks into point i of both blocks and point i + 1 of both, and back.
-inline void transposeLanes(Pair& first, Pair& second) {
-  const Pair a = first;
-  first = _mm256_permute2f128_pd(a, second, 0x20);
-  second = _mm256_permute2f128_pd(a, second, 0x31);
+template <class P>
+inline void transposeLanes(P& first, P& second) {
+  const P a = first;
+  first = joinLanes<0, 0>(a, second);
+  second = joinLanes<1, 1>(a, second);
 }
 
 // Sizes 2 to 8 on every block of eight consecutive points, in place, two
 // neighbouring blocks at a time.
-template <FFTDirection D>
-void transformBlocksOf8(double* data) {
+template <class P, FFTDirection D>
+inline void transformBlocksOf8(double* data) {
   for (int base = 0; base < kFFTComplexPoints; base += 16) {
-    Pair p[8];
+    P p[8];
     for (int i = 0; i < 8; i += 2) {
-      p[i] = load<Pair>(data, base + i);
-      p[i + 1] = load<Pair>(data, base + 8 + i);
+      p[i] = P::load(data, base + i);
+      p[i + 1] = P::load(data, base + 8 + i);
       transposeLanes(p[i], p[i + 1]);
     }
     transform8<D>(p);
@@ -58,14 +63,14 @@ void transformBlocksOf8(double* data) {
 // the 9-bit reversal of m, with q itself taken in bit-reversed order. The blocks of
 // b and b + 1 are read together, one pair of neighbours per point; the reversal of
 // b + 1 is that of b plus 256 for even b, so their blocks lie M/2 points apart.
-template <FFTDirection D>
-void gatherBitReversedBlocksOf8(const double* in, double* out) {
+template <class P, FFTDirection D>
+inline void gatherBitReversedBlocksOf8(const double* in, double* out) {
   constexpr int stride = kFFTComplexPoints / 8;
   constexpr int reversedSlot[8] = {0, 4, 2, 6, 1, 5, 3, 7};
-  fftdetail::MirrorCounter<stride / 2> mirror;  // 8-bit reversal of b/2 = 9-bit reversal of b
+  MirrorCounter<stride / 2> mirror;  // 8-bit reversal of b/2 = 9-bit reversal of b
   for (int b = 0; b < stride; b += 2, mirror.advance()) {
-    Pair p[8];
-    for (int i = 0; i < 8; ++i) p[i] = load<Pair>(in, b + stride * reversedSlot[i]);
+    P p[8];
+    for (int i = 0; i < 8; ++i) p[i] = P::load(in, b + stride * reversedSlot[i]);
     transform8<D>(p);
     const int base = 8 * mirror.value();
     for (int i = 0; i < 8; i += 2) {
@@ -76,4 +81,5 @@ void gatherBitReversedBlocksOf8(const double* in, double* out) {
   }
 }
 
-}  // namespace fftavx2
+}  // namespace
+}  // namespace fftdetail

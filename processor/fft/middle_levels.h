@@ -1,42 +1,47 @@
 #pragma once
 
-// Sizes 16 to 512 of the complex transform in the AVX2 path, merged two levels at a
-// time like the SSE2 path's, on two neighbouring points per register.
+// Sizes 16 to 512 of the complex transform, merged two levels at a time (16 and 32,
+// 64 and 128, 256 and 512): each point is loaded once for both levels, while every
+// butterfly is still the radix-2 one of its level with that level's twiddle. Two
+// neighbouring points per Pair.
 
 #include <utility>
 
-#include "processor/fft_avx2_twiddle.h"
+#include "processor/fft/twiddle.h"
 
-namespace fftavx2 {
+namespace fftdetail {
+namespace {
 
 // The twiddles of two neighbouring indices j, j + 1 < size/2 in sizes `size` and
 // 2 `size`: w_size^j for the inner level, w_2size^j and its quarter turn
 // w_2size^(j + size/2) for the outer one.
+template <class P>
 struct TwoLevelTwiddles {
-  PairMultiplier inner;
-  PairMultiplier outer;
-  PairMultiplier outerTurned;
+  Multiplier<P> inner;
+  Multiplier<P> outer;
+  Multiplier<P> outerTurned;
 };
 
-template <FFTDirection D>
-inline TwoLevelTwiddles twoLevelTwiddles(Pair inner, Pair outer) {
-  const PairMultiplier outerFactor = multiplierOf(outer);
+template <FFTDirection D, class P>
+inline TwoLevelTwiddles<P> twoLevelTwiddles(P inner, P outer) {
+  const Multiplier<P> outerFactor = multiplierOf(outer);
   return {multiplierOf(inner), outerFactor, quarterTurned<D>(outerFactor)};
 }
 
 // Points j, j + size/2, j + size, j + 3 size/2 of a block of 2 `size` points and
 // their neighbours above: the inner level's butterflies on both halves, then the
 // outer level's two.
-template <int size>
-inline void mergeTwoLevels(double* data, int j, const TwoLevelTwiddles& w) {
+template <int size, class P>
+[[gnu::always_inline]] inline void mergeTwoLevels(double* data, int j,
+                                                  const TwoLevelTwiddles<P>& w) {
   constexpr int half = size / 2;
-  const Pair a = load<Pair>(data, j);
-  const Pair b = multiply(w.inner, load<Pair>(data, j + half));
-  const Pair c = load<Pair>(data, j + size);
-  const Pair d = multiply(w.inner, load<Pair>(data, j + size + half));
-  const Pair innerTop = a + b, innerBottom = a - b;
-  const Pair secondTop = multiply(w.outer, c + d);
-  const Pair secondBottom = multiply(w.outerTurned, c - d);
+  const P a = P::load(data, j);
+  const P b = multiply(w.inner, P::load(data, j + half));
+  const P c = P::load(data, j + size);
+  const P d = multiply(w.inner, P::load(data, j + size + half));
+  const P innerTop = a + b, innerBottom = a - b;
+  const P secondTop = multiply(w.outer, c + d);
+  const P secondBottom = multiply(w.outerTurned, c - d);
   store(data, j, innerTop + secondTop);
   store(data, j + size, innerTop - secondTop);
   store(data, j + half, innerBottom + secondBottom);
@@ -44,25 +49,26 @@ inline void mergeTwoLevels(double* data, int j, const TwoLevelTwiddles& w) {
 }
 
 // Sizes 16 and 32, with all their twiddles folded in at compile time.
-template <FFTDirection D, int... j>
+template <class P, FFTDirection D, int... j>
 inline void merge16And32Block(double* block, std::integer_sequence<int, j...>) {
   (mergeTwoLevels<16>(
        block, 2 * j,
-       twoLevelTwiddles<D>(foldedTwiddles<16, D, 2 * j>(), foldedTwiddles<32, D, 2 * j>())),
+       twoLevelTwiddles<D>(foldedTwiddles<P, 16, D, 2 * j>(), foldedTwiddles<P, 32, D, 2 * j>())),
    ...);
 }
 
-template <FFTDirection D>
-void merge16And32(double* data) {
+template <class P, FFTDirection D>
+inline void merge16And32(double* data) {
   for (int base = 0; base < kFFTComplexPoints; base += 32) {
-    merge16And32Block<D>(data + 2 * base, std::make_integer_sequence<int, 4>{});
+    merge16And32Block<P, D>(data + 2 * base, std::make_integer_sequence<int, 4>{});
   }
 }
 
 // The raw twiddles of two neighbouring indices in sizes `size` and 2 `size`.
+template <class P>
 struct TwoLevelValues {
-  Pair inner;
-  Pair outer;
+  P inner;
+  P outer;
 
   // Those of size/2 - j from those of j, exactly: w_size^(size/2 - j) =
   // -conj w_size^j and w_2size^(size/2 - j) = (-/+ i) conj w_2size^j.
@@ -72,16 +78,16 @@ struct TwoLevelValues {
   }
 
   static TwoLevelValues lanes(const TwoLevelValues& first, const TwoLevelValues& second) {
-    return {firstLaneOf(first.inner, second.inner), firstLaneOf(first.outer, second.outer)};
+    return {joinLanes<0, 1>(first.inner, second.inner), joinLanes<0, 1>(first.outer, second.outer)};
   }
 };
 
-template <int size, FFTDirection D>
+template <class P, int size, FFTDirection D>
 struct TwoLevelSource {
-  PairRecurrence<size, D> inner;
-  PairRecurrence<2 * size, D> outer;
+  PairRecurrence<P, size, D> inner;
+  PairRecurrence<P, 2 * size, D> outer;
 
-  TwoLevelValues value() const { return {inner.value(), outer.value()}; }
+  TwoLevelValues<P> value() const { return {inner.value(), outer.value()}; }
   void advance() {
     inner.advance();
     outer.advance();
@@ -91,12 +97,12 @@ struct TwoLevelSource {
 // Sizes `size` and 2 `size` from run-time recurrences, one per level, each run once
 // per pass: every group of twiddles serves all blocks, so each cache line of a block
 // is used fully while it is loaded.
-template <int size, FFTDirection D>
-void mergeLevels(double* data) {
-  TwoLevelSource<size, D> source;
-  walkMirroredPairs<size / 2, D>(source, [data](int lower, const TwoLevelValues(&lowerSets)[2],
-                                                int upper, const TwoLevelValues(&upperSets)[2]) {
-    TwoLevelTwiddles w[4];
+template <class P, int size, FFTDirection D>
+inline void mergeLevels(double* data) {
+  TwoLevelSource<P, size, D> source;
+  walkMirroredPairs<size / 2, D>(source, [data](int lower, const TwoLevelValues<P>(&lowerSets)[2],
+                                                int upper, const TwoLevelValues<P>(&upperSets)[2]) {
+    TwoLevelTwiddles<P> w[4];
     for (int i = 0; i < 2; ++i) {
       w[i] = twoLevelTwiddles<D>(lowerSets[i].inner, lowerSets[i].outer);
       w[2 + i] = twoLevelTwiddles<D>(upperSets[i].inner, upperSets[i].outer);
@@ -111,4 +117,5 @@ void mergeLevels(double* data) {
   });
 }
 
-}  // namespace fftavx2
+}  // namespace
+}  // namespace fftdetail
