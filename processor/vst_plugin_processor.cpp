@@ -3,6 +3,7 @@
 #include <new>
 
 #include "controller/class_ids.h"
+#include "pluginterfaces/base/fstrdefs.h"
 #include "pluginterfaces/vst/vstspeaker.h"
 
 namespace Steinberg::Vst {
@@ -63,8 +64,8 @@ void VST_PlugInProcessor::applyPendingWork() {
 tresult PLUGIN_API VST_PlugInProcessor::initialize(FUnknown* context) {
   const tresult result = AudioEffect::initialize(context);
   if (result != kResultOk) return result;
-  addAudioInput(u"AudioInput", kInputArrangement);
-  addAudioOutput(u"AudioOutput", kOutputArrangement);
+  addAudioInput(STR16("AudioInput"), kInputArrangement);
+  addAudioOutput(STR16("AudioOutput"), kOutputArrangement);
   setEngineSampleRates();
   runLoop_.acquire(context);
   return result;
