@@ -1,5 +1,6 @@
 #include "processor/directivity_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <numbers>
@@ -18,11 +19,23 @@ constexpr std::align_val_t kCacheLine{64};
 FrameBuffer zeroedBuffer(int length) { return FrameBuffer(new (kCacheLine) double[length]()); }
 
 // Keeps the largest magnitude, the way the meters read a sample: NaN never wins.
-inline void raisePeak(float& peak, float sample) {
-  if (sample > peak) {
-    peak = sample;
-  } else if (-sample > peak) {
-    peak = -sample;
+inline void raisePeak(float& peak, const float* samples, std::int32_t count) {
+  for (std::int32_t k = 0; k < count; ++k) {
+    const float magnitude = std::fabs(samples[k]);
+    peak = magnitude > peak ? magnitude : peak;
+  }
+}
+
+// Multiplies every bin of a packed spectrum by weightOf(w) of its curve entry w.
+template <class Weight>
+void weightBins(double* bins, const double* curve, Weight weightOf) {
+  constexpr int last = PlugIn_DirectivityEngine::kCurveLength - 1;
+  bins[0] *= weightOf(curve[0]);
+  bins[1] *= weightOf(curve[last]);  // Nyquist shares the last bin's weight
+  for (int k = 1; k <= last; ++k) {
+    const double weight = weightOf(curve[k]);
+    bins[2 * k] *= weight;
+    bins[2 * k + 1] *= weight;
   }
 }
 
@@ -43,6 +56,8 @@ void CacheLineDeleter::operator()(double* buffer) const { ::operator delete[](bu
 PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
     : microphoneData_(acquireMicrophoneData()),
       sampleRate_(sampleRate),
+      omniGained_(new float[kHop]()),
+      eightGained_(new float[kHop]()),
       outputRing_(kRingCapacity),
       omniRing_(kRingCapacity),
       eightRing_(kRingCapacity),
@@ -250,27 +265,47 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
   const float* omni = inputs[0];
   const float* eight = inputs[1];
   float* output = outputs[0];
-  const bool filtering = proximityOn_ && proximityFilter_ != nullptr;
   float blockOmniPeak = 0.0f;
   float blockEightPeak = 0.0f;
 
-  for (std::int32_t k = 0; k < sampleCount; ++k) {
-    const float o = omniGain_ * omni[k];
-    raisePeak(blockOmniPeak, o);
-    const float e = filtering
-                        ? static_cast<float>(
-                              proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_)
-                        : eightGain_ * eight[k];
-    raisePeak(blockEightPeak, e);
-    omniRing_.push(o);
-    eightRing_.push(e);
-    // Taken before a frame that completes at this sample adds its output.
-    output[k] = outputRing_.size() >= 1 ? outputRing_.pop() : 0.0f;
+  // In stretches that end at the latest where a frame completes: each stretch's
+  // samples go into the rings and its output comes out of the output ring, and only
+  // then is the frame processed, so a frame's output is released from the sample
+  // after the one that completed it, as sample by sample.
+  for (std::int32_t done = 0; done < sampleCount;) {
+    const std::int32_t untilFrame = std::max(kFrameLength - omniRing_.size(), 1);
+    const std::int32_t count = std::min({sampleCount - done, untilFrame, kHop});
+    gainOmni(omni + done, count, blockOmniPeak);
+    gainEight(eight + done, count, blockEightPeak);
+    omniRing_.pushBlock(omniGained_.get(), count);
+    eightRing_.pushBlock(eightGained_.get(), count);
+    const std::int32_t held = outputRing_.popBlock(output + done, count);
+    std::fill(output + done + held, output + done + count, 0.0f);
+    done += count;
     if (omniRing_.size() >= kFrameLength) processFrame();
   }
 
   mergePeak(omniPeak_, blockOmniPeak);
   mergePeak(eightPeak_, blockEightPeak);
+}
+
+void PlugIn_DirectivityEngine::gainOmni(const float* omni, std::int32_t count, float& peak) {
+  float* gained = omniGained_.get();
+  for (std::int32_t k = 0; k < count; ++k) gained[k] = omniGain_ * omni[k];
+  raisePeak(peak, gained, count);
+}
+
+void PlugIn_DirectivityEngine::gainEight(const float* eight, std::int32_t count, float& peak) {
+  float* gained = eightGained_.get();
+  if (proximityOn_ && proximityFilter_ != nullptr) {
+    for (std::int32_t k = 0; k < count; ++k) {
+      gained[k] =
+          static_cast<float>(proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_);
+    }
+  } else {
+    for (std::int32_t k = 0; k < count; ++k) gained[k] = eightGain_ * eight[k];
+  }
+  raisePeak(peak, gained, count);
 }
 
 void PlugIn_DirectivityEngine::processFrame() {
@@ -280,10 +315,12 @@ void PlugIn_DirectivityEngine::processFrame() {
   eightRing_.peekBlock(eightFrame, kFrameLength);
   omniRing_.discard(kHop);
   eightRing_.discard(kHop);
-  windowFrames();
+  const bool pre = solo_.omniPre || solo_.eightPre;
+  const bool mix = !pre && solo_.omniPost == solo_.eightPost;
+  windowFrames(mix);
 
   double* output = outputFrame_.get();
-  if (solo_.omniPre || solo_.eightPre) {
+  if (pre) {
     // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
     const double* heard = solo_.omniPre ? omniFrame : eightFrame;
     if (solo_.omniPre && solo_.eightPre) {
@@ -291,10 +328,9 @@ void PlugIn_DirectivityEngine::processFrame() {
       heard = output;
     }
     outputRing_.pushAddBlock(heard, kFrameLength, 1.0);
-  } else if (solo_.omniPost == solo_.eightPost) {
+  } else if (mix) {
     // The weighted mix as E + w (O - E): the inverse transform of E would be the
     // figure-eight frame itself, so only the difference goes through the transforms.
-    for (int j = 0; j < kFrameLength; ++j) omniFrame[j] -= eightFrame[j];
     realFFTForward(omniFrame, spectrum_.get());
     weightSpectrum(false);
     realFFTInverse(spectrum_.get(), output);
@@ -312,28 +348,28 @@ void PlugIn_DirectivityEngine::processFrame() {
   outputRing_.unwrite(kHop);
 }
 
-void PlugIn_DirectivityEngine::windowFrames() {
+// With `difference`, the omni frame becomes the windowed omni frame minus the
+// windowed figure-eight frame.
+void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
   for (int j = 0; j < kHop; ++j) {
     const double w = window_[j];
-    omniFrame[j] *= w;
-    omniFrame[kFrameLength - 1 - j] *= w;
-    eightFrame[j] *= w;
-    eightFrame[kFrameLength - 1 - j] *= w;
+    const int mirror = kFrameLength - 1 - j;
+    const double eightRising = eightFrame[j] * w;
+    const double eightFalling = eightFrame[mirror] * w;
+    eightFrame[j] = eightRising;
+    eightFrame[mirror] = eightFalling;
+    omniFrame[j] = omniFrame[j] * w - (difference ? eightRising : 0.0);
+    omniFrame[mirror] = omniFrame[mirror] * w - (difference ? eightFalling : 0.0);
   }
 }
 
 // Multiplies every bin by its omni weight w, or by the figure-eight weight 1 - w.
 void PlugIn_DirectivityEngine::weightSpectrum(bool eightWeight) {
-  double* bins = spectrum_.get();
-  const double* w = curve_.get();
-  auto weightOf = [w, eightWeight](int k) { return eightWeight ? 1.0 - w[k] : w[k]; };
-  bins[0] *= weightOf(0);
-  bins[1] *= weightOf(kCurveLength - 1);  // Nyquist shares the last bin's weight
-  for (int k = 1; k < kCurveLength; ++k) {
-    const double weight = weightOf(k);
-    bins[2 * k] *= weight;
-    bins[2 * k + 1] *= weight;
+  if (eightWeight) {
+    weightBins(spectrum_.get(), curve_.get(), [](double w) { return 1.0 - w; });
+  } else {
+    weightBins(spectrum_.get(), curve_.get(), [](double w) { return w; });
   }
 }

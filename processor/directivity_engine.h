@@ -94,8 +94,10 @@ class PlugIn_DirectivityEngine {
   void refreshProximityPole();
   void setSoloState(std::int32_t state);
   void startAfterASilentHop();
+  void gainOmni(const float* omni, std::int32_t count, float& peak);
+  void gainEight(const float* eight, std::int32_t count, float& peak);
   void processFrame();
-  void windowFrames();
+  void windowFrames(bool difference);
   void weightSpectrum(bool eightWeight);
 
   MicrophoneData* microphoneData_ = nullptr;
@@ -110,6 +112,10 @@ class PlugIn_DirectivityEngine {
   std::int32_t omniType_ = 0;
   std::int32_t eightType_ = 0;
   SoloFlags solo_;
+
+  // The gained capsule samples of a stretch of a block, on their way into the rings.
+  std::unique_ptr<float[]> omniGained_;
+  std::unique_ptr<float[]> eightGained_;
 
   Ringbuffer outputRing_;
   Ringbuffer omniRing_;

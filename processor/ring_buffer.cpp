@@ -52,6 +52,33 @@ void Ringbuffer::peekBlock(double* out, std::int32_t count) const {
   for (std::int32_t j = first; j < count; ++j) out[j] = storage[j - first];
 }
 
+void Ringbuffer::pushBlock(const float* values, std::int32_t count) {
+  if (count <= 0) return;
+  if (count > capacity_ - count_) {
+    // Runs into the oldest values: let the single-value path report and handle it.
+    for (std::int32_t j = 0; j < count; ++j) push(values[j]);
+    return;
+  }
+  const std::int32_t write = wrap(readIndex_ + count_);
+  const std::int32_t first = std::min(count, capacity_ - write);
+  std::copy_n(values, first, storage_.get() + write);
+  std::copy_n(values + first, count - first, storage_.get());
+  count_ += count;
+}
+
+std::int32_t Ringbuffer::popBlock(float* out, std::int32_t count) {
+  const std::int32_t taken = std::clamp(count, 0, count_);
+  const std::int32_t first = std::min(taken, capacity_ - readIndex_);
+  float* storage = storage_.get();
+  std::copy_n(storage + readIndex_, first, out);
+  std::fill_n(storage + readIndex_, first, 0.0f);
+  std::copy_n(storage, taken - first, out + first);
+  std::fill_n(storage, taken - first, 0.0f);
+  readIndex_ = wrap(readIndex_ + taken);
+  count_ -= taken;
+  return taken;
+}
+
 void Ringbuffer::pushAddBlock(const double* values, std::int32_t count, double scale) {
   if (count <= 0) return;
   if (count > capacity_ - count_) {

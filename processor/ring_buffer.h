@@ -68,6 +68,11 @@ class Ringbuffer {
   // calls, without the per-call index arithmetic.
   // out[j] = peek(j) for j < count.
   void peekBlock(double* out, std::int32_t count) const;
+  // push(values[j]) for j < count, in order.
+  void pushBlock(const float* values, std::int32_t count);
+  // out[j] = pop() for the first min(count, size()) values, which it returns: a
+  // block never pops more than the ring holds.
+  std::int32_t popBlock(float* out, std::int32_t count);
   // pushAdd(static_cast<float>(values[j] * scale)) for j < count, in order.
   void pushAddBlock(const double* values, std::int32_t count, double scale);
   // Drops the n oldest values (storage untouched).

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "engine_reference.h"
 #include "engine_test_support.h"
@@ -113,6 +114,33 @@ TEST_F(DirectivityEngine, ChangingTheFigureEightModelClearsTheFilterStateOnlyOnA
   EXPECT_EQ(engine.getParameter(7), 1.0f);
 }
 
+// Blocks are cut at frame boundaries inside the engine: whatever the block size, the
+// output, the peaks and the frames are those of one sample at a time.
+TEST_F(DirectivityEngine, BlockSizesDoNotChangeTheOutputOrThePeaks) {
+  const auto omni = noise(5 * kHop + 99, 13), eight = noise(5 * kHop + 99, 14);
+  std::vector<float> reference;
+  float referencePeaks[2] = {};
+  for (int blockSize : {1, 7, 333, kHop, kHop + 1, 3 * kHop + 5}) {
+    SCOPED_TRACE(blockSize);
+    PlugIn_DirectivityEngine engine(48000.0);
+    engine.updateParameter(0, 1.0f);
+    engine.updateParameter(4, 0.0f);
+    engine.updateParameter(9, 1.0f);  // the filtered figure-eight path as well
+    const auto out = runEngine(engine, omni, eight, blockSize);
+    float peaks[2] = {};
+    engine.takePeaks(PlugIn_DirectivityEngine::kLevelTag, peaks);
+    if (reference.empty()) {
+      reference = out;
+      referencePeaks[0] = peaks[0];
+      referencePeaks[1] = peaks[1];
+      continue;
+    }
+    EXPECT_EQ(out, reference);
+    EXPECT_EQ(peaks[0], referencePeaks[0]);
+    EXPECT_EQ(peaks[1], referencePeaks[1]);
+  }
+}
+
 TEST_F(DirectivityEngine, EmptyBlocksChangeNothing) {
   PlugIn_DirectivityEngine a(48000.0), b(48000.0);
   const auto omni = noise(3 * kHop, 9), eight = noise(3 * kHop, 10);
@@ -168,6 +196,7 @@ TEST_F(DirectivityEngine, PeaksAreTakenOnceAndAfterTheGain) {
   std::vector<float> omni(100, 0.1f), eight(100, 0.0f);
   omni[40] = -0.5f;
   eight[10] = 0.25f;
+  eight[20] = std::numeric_limits<float>::quiet_NaN();  // never a peak
   runEngine(engine, omni, eight, 64);
   float peaks[2] = {};
   engine.takePeaks(12345, peaks);  // other kinds do nothing
