@@ -46,7 +46,8 @@ function(lobeshift_embed_resources target)
   target_link_libraries(${target} PUBLIC lobeshift_platform)
 endfunction()
 
-# The Windows form: one resource script line per entry, `"<name>" <type> "<file>"`.
+# The Windows form: one resource script line per entry, `<name> <type> "<file>"`. Names stay
+# unquoted: the resource compiler joins adjacent quoted strings, even across lines.
 function(lobeshift_embed_windows_resources target)
   set(entries ${ARGN})
   list(LENGTH entries n)
@@ -60,7 +61,11 @@ function(lobeshift_embed_windows_resources target)
     list(GET entries ${i1} type)
     list(GET entries ${i2} file)
     get_filename_component(file "${file}" ABSOLUTE)
-    string(APPEND script "\"${name}\" ${type} \"${file}\"\n")
+    if(NOT name MATCHES "^[A-Za-z][A-Za-z0-9._-]*$" OR NOT type MATCHES "^[A-Za-z][A-Za-z0-9_]*$")
+      message(FATAL_ERROR "lobeshift_embed_resources: '${name}' of type '${type}' cannot be a "
+                          "Windows resource name (letters, digits, '.', '_' and '-' only)")
+    endif()
+    string(APPEND script "${name} ${type} \"${file}\"\n")
     list(APPEND depends "${file}")
     math(EXPR index "${index} + 3")
   endwhile()
