@@ -51,9 +51,10 @@ class CFrame : public CViewContainer, public IPlatformFrameCallback {
   CFrame(const CRect& size, VSTGUIEditorInterface* editor);
   ~CFrame() override;
 
-  // Shows the frame: for kX11EmbedWindowID (and kDefaultNative) as a child of the X11
-  // window whose ID is `systemWindow`, for kOffscreen in an image. False when the
-  // frame is already open or the platform cannot show it.
+  // Shows the frame: for kX11EmbedWindowID as a child of the X11 window whose ID is
+  // `systemWindow` (Linux), for kHWND as a child of the window whose HWND it is (Windows),
+  // for kDefaultNative as the one of those the toolkit is built for, for kOffscreen in an
+  // image. False when the frame is already open or the platform cannot show it.
   bool open(void* systemWindow, PlatformType type = kDefaultNative, IPlatformFrameConfig* config = nullptr);
   // Removes and releases every view, closes the window and releases the frame itself.
   void close();

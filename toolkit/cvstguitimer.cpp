@@ -19,29 +19,26 @@ CVSTGUITimer::CVSTGUITimer(Callback callback, uint32_t fireTimeMilliseconds, boo
 CVSTGUITimer::~CVSTGUITimer() { stop(); }
 
 bool CVSTGUITimer::start() {
-  if (runLoop_) return true;
-  SharedPointer<X11::IRunLoop> runLoop = X11::RunLoop::get();
-  if (!runLoop || !runLoop->registerTimer(fireTime_ > 0 ? fireTime_ : 1, this)) return false;
-  runLoop_ = runLoop;
-  return true;
+  if (timer_) return true;
+  timer_ = startPlatformTimer(fireTime_ > 0 ? fireTime_ : 1, this);
+  return static_cast<bool>(timer_);
 }
 
 bool CVSTGUITimer::stop() {
-  if (!runLoop_) return false;
-  runLoop_->unregisterTimer(this);
-  runLoop_.reset();
+  if (!timer_) return false;
+  timer_.reset();
   return true;
 }
 
 bool CVSTGUITimer::setFireTime(uint32_t milliseconds) {
   if (fireTime_ == milliseconds) return true;
   fireTime_ = milliseconds;
-  if (!runLoop_) return true;
+  if (!timer_) return true;
   stop();
   return start();
 }
 
-void CVSTGUITimer::onTimer() {
+void CVSTGUITimer::onPlatformTimer() {
   CBaseObjectGuard guard(this);
   if (callback_)
     callback_(this);

@@ -1,15 +1,16 @@
 #pragma once
-// A repeating timer served by the current run loop (see platform/x11_run_loop.h): it
-// notifies its target object with kMsgTimer, or calls its callback, every fire time.
-// Without a run loop a timer cannot start.
+// A repeating timer served by the system (toolkit/platform/platform_timer.h: the current run
+// loop on Linux, a window-less Windows timer on Windows): it notifies its target object with
+// kMsgTimer, or calls its callback, every fire time, on the user-interface thread. Where the
+// system cannot serve it (Linux without a run loop) a timer cannot start.
 
 #include <functional>
 
-#include "toolkit/platform/x11_run_loop.h"
+#include "toolkit/platform/platform_timer.h"
 
 namespace VSTGUI {
 
-class CVSTGUITimer : public CBaseObject, private X11::ITimerHandler {
+class CVSTGUITimer : public CBaseObject, private IPlatformTimerHandler {
  public:
   // The message sent to the target; compare the pointer, it is one object.
   static const IdStringPtr kMsgTimer;
@@ -21,10 +22,10 @@ class CVSTGUITimer : public CBaseObject, private X11::ITimerHandler {
   CVSTGUITimer(const CVSTGUITimer&) = delete;
   CVSTGUITimer& operator=(const CVSTGUITimer&) = delete;
 
-  // False when there is no run loop to serve the timer.
+  // False when the system cannot serve the timer.
   bool start();
   bool stop();
-  bool isRunning() const { return runLoop_ != nullptr; }
+  bool isRunning() const { return static_cast<bool>(timer_); }
   // Takes effect at once when running.
   bool setFireTime(uint32_t milliseconds);
   uint32_t getFireTime() const { return fireTime_; }
@@ -32,12 +33,12 @@ class CVSTGUITimer : public CBaseObject, private X11::ITimerHandler {
   CLASS_METHODS_NOCOPY(CVSTGUITimer, CBaseObject)
 
  private:
-  void onTimer() override;
+  void onPlatformTimer() override;
 
   CBaseObject* target_ = nullptr;
   Callback callback_;
   uint32_t fireTime_;
-  SharedPointer<X11::IRunLoop> runLoop_;
+  SharedPointer<IPlatformTimer> timer_;
 };
 
 }  // namespace VSTGUI

@@ -8,6 +8,7 @@
 #include "host/manual_clock.h"
 #include "platform/diagnostics.h"
 #include "host/plug_frame.h"
+#include "toolkit/platform/linux/x11_run_loop.h"
 #include "toolkit_fixture.h"
 
 namespace {

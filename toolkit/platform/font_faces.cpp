@@ -4,31 +4,38 @@
 #include <cairo.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include <strings.h>
 
 #include <array>
+#include <cctype>
 #include <map>
 #include <string>
-#include <utility>
 
 #include "platform/diagnostics.h"
+#include "platform/resources.h"
 #include "toolkit/cfont.h"
 
 namespace VSTGUI {
 namespace {
 
-constexpr const char* kFontDirectory = "/usr/share/fonts/truetype/dejavu/";
+constexpr const char* kFontResourceType = "FONT";
+constexpr const char* kFallbackResource = "DejaVuSans.ttf";
 
 enum class Family { kSans, kMono, kSerif };
+
+bool sameName(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b)
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+  return *a == *b;
+}
 
 Family familyOf(const char* name) {
   static const char* const mono[] = {"DejaVu Sans Mono", "monospace", "Courier", "Courier New", "Consolas",
                                      "Lucida Console", "Menlo", "Monaco"};
   static const char* const serif[] = {"DejaVu Serif", "serif", "Times", "Times New Roman", "Georgia"};
   for (const char* candidate : mono)
-    if (strcasecmp(name, candidate) == 0) return Family::kMono;
+    if (sameName(name, candidate)) return Family::kMono;
   for (const char* candidate : serif)
-    if (strcasecmp(name, candidate) == 0) return Family::kSerif;
+    if (sameName(name, candidate)) return Family::kSerif;
   return Family::kSans;
 }
 
@@ -52,33 +59,60 @@ const cairo_user_data_key_t kFreeTypeFaceKey{};
 
 void releaseFreeTypeFace(void* face) { FT_Done_Face(static_cast<FT_Face>(face)); }
 
-// The loaded faces, one per file. Cairo may hold a face longer than the cache (its
-// own caches of scaled fonts); the FreeType face goes with cairo's last reference.
+// The loaded faces, one per resource name (and, for the fallback, per synthesized style).
+// Cairo may hold a face longer than the cache (its own caches of scaled fonts); the
+// FreeType face goes with cairo's last reference.
 class FaceCache {
  public:
+  FaceCache() {
+    // A static cairo (the Windows build) has no DllMain to set up its locks; creating a
+    // pattern does it, and it must happen before the first FreeType font face.
+    cairo_pattern_destroy(cairo_pattern_create_rgb(0, 0, 0));
+  }
   ~FaceCache() {
     for (auto& entry : faces_)
       if (entry.second) cairo_font_face_destroy(entry.second);
   }
 
-  cairo_font_face_t* get(const char* file) {
-    auto found = faces_.find(file);
+  cairo_font_face_t* get(const char* resourceName, bool bold, bool italic) {
+    std::string key = resourceName;
+    auto found = faces_.find(key);
     if (found != faces_.end()) return found->second;
-    cairo_font_face_t* face = load(file);
-    faces_.emplace(file, face);  // a file that failed is not tried again
+    cairo_font_face_t* face = load(resourceName, 0);
+    if (!face && !sameName(resourceName, kFallbackResource)) {
+      // The fallback face, made bold or slanted as asked.
+      const unsigned synthesize = (bold ? unsigned{CAIRO_FT_SYNTHESIZE_BOLD} : 0u) |
+                                  (italic ? unsigned{CAIRO_FT_SYNTHESIZE_OBLIQUE} : 0u);
+      const std::string fallbackKey = std::string(kFallbackResource) + "#" + std::to_string(synthesize);
+      auto fallback = faces_.find(fallbackKey);
+      if (fallback != faces_.end()) {
+        face = cairo_font_face_reference(fallback->second);
+      } else {
+        face = load(kFallbackResource, synthesize);
+        faces_.emplace(fallbackKey, face ? cairo_font_face_reference(face) : nullptr);
+      }
+    }
+    faces_.emplace(key, face);  // a face that is missing is not looked for again
     return face;
   }
 
  private:
-  cairo_font_face_t* load(const char* file) {
+  cairo_font_face_t* load(const char* resourceName, unsigned synthesize) {
+    platform::Resource resource;
+    if (!platform::findResource(resourceName, kFontResourceType, resource)) {
+      if (sameName(resourceName, kFallbackResource))
+        diag::write("Font '%s' is not embedded; text uses the system's font matching\n", resourceName);
+      return nullptr;
+    }
     // The library is kept for the life of the process: faces that cairo still holds
     // after the cache has gone need it.
     static FT_Library library = nullptr;
     if (!library && FT_Init_FreeType(&library) != 0) return nullptr;
-    const std::string path = std::string(kFontDirectory) + file;
+    // Each face has a FreeType face of its own: cairo shares its font face between
+    // callers of one FreeType face, and the synthesized styles must not be shared.
     FT_Face ftFace = nullptr;
-    if (FT_New_Face(library, path.c_str(), 0, &ftFace) != 0) {
-      diag::write("Font file '%s' is missing; text uses the system's font matching\n", path.c_str());
+    if (FT_New_Memory_Face(library, resource.data, static_cast<FT_Long>(resource.size), 0, &ftFace) != 0) {
+      diag::write("Font '%s' is embedded but FreeType cannot read it\n", resourceName);
       return nullptr;
     }
     cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(ftFace, 0);
@@ -87,6 +121,7 @@ class FaceCache {
       FT_Done_Face(ftFace);
       return nullptr;
     }
+    if (synthesize != 0) cairo_ft_font_face_set_synthesize(face, synthesize);
     return face;
   }
 
@@ -95,9 +130,13 @@ class FaceCache {
 
 }  // namespace
 
+const char* fontResourceFor(const char* family, int32_t style) {
+  return fileOf(familyOf(family ? family : ""), (style & kBoldFace) != 0, (style & kItalicFace) != 0);
+}
+
 cairo_font_face_t* fontFaceFor(const char* family, int32_t style) {
   static FaceCache cache;
-  return cache.get(fileOf(familyOf(family ? family : ""), (style & kBoldFace) != 0, (style & kItalicFace) != 0));
+  return cache.get(fontResourceFor(family, style), (style & kBoldFace) != 0, (style & kItalicFace) != 0);
 }
 
 }  // namespace VSTGUI

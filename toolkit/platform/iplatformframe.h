@@ -10,12 +10,13 @@
 namespace VSTGUI {
 
 enum PlatformType {
-  kX11EmbedWindowID,  // a child window of the host's X11 window (the parent's window ID)
+  kX11EmbedWindowID,  // Linux: a child window of the host's X11 window (the parent's window ID)
   kOffscreen,         // an image in memory: rendering without a window (tests, snapshots)
-  kDefaultNative,     // the native kind of this system: X11
+  kDefaultNative,     // the native kind of the system the toolkit is built for: X11 or HWND
+  kHWND,              // Windows: a child window of the host's window (the parent's HWND)
 };
 
-// Extra settings for opening a frame on a platform (see toolkit/platform/x11_run_loop.h).
+// Extra settings for opening a frame on a platform (see toolkit/platform/linux/x11_run_loop.h).
 class IPlatformFrameConfig {
  public:
   virtual ~IPlatformFrameConfig() = default;
@@ -51,7 +52,8 @@ class IPlatformFrame : public CBaseObject {
 };
 
 // Creates the platform frame of `type` for a frame of `size`; nullptr (with a
-// diagnostic line) when the platform cannot show it, e.g. without an X display.
+// diagnostic line) when the platform cannot show it, e.g. without an X display, or when
+// the type is another system's (kHWND on Linux, kX11EmbedWindowID on Windows).
 IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent, PlatformType type,
                                     IPlatformFrameConfig* config);
 

@@ -1,4 +1,4 @@
-#include "toolkit/platform/x11_input.h"
+#include "toolkit/platform/linux/x11_input.h"
 
 #include <X11/X.h>
 #include <X11/keysym.h>

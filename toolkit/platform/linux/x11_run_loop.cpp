@@ -1,4 +1,4 @@
-#include "toolkit/platform/x11_run_loop.h"
+#include "toolkit/platform/linux/x11_run_loop.h"
 
 namespace VSTGUI::X11 {
 namespace {

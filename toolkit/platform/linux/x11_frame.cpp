@@ -1,4 +1,4 @@
-#include "toolkit/platform/x11_frame.h"
+#include "toolkit/platform/linux/x11_frame.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "platform/diagnostics.h"
-#include "toolkit/platform/x11_input.h"
+#include "toolkit/platform/linux/x11_input.h"
 
 namespace VSTGUI {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "toolkit/platform/paint_buffer.h"
-#include "toolkit/platform/x11_run_loop.h"
+#include "toolkit/platform/linux/x11_run_loop.h"
 
 typedef struct _XDisplay Display;
 union _XEvent;
