@@ -7,7 +7,7 @@ namespace Steinberg::Vst {
 
 struct VSTGUIEditorPlatform::State {
   VSTGUI::SharedPointer<VSTGUI::X11::IRunLoop> runLoop;  // the host's, while a frame offers one
-  bool current = false;                                  // made current for the toolkit while attached
+  bool current = false;  // made current for the toolkit while attached
 };
 
 VSTGUIEditorPlatform::VSTGUIEditorPlatform() : state_(std::make_unique<State>()) {}
@@ -25,8 +25,10 @@ void VSTGUIEditorPlatform::setFrame(IPlugFrame* plugFrame, FUnknown* hostContext
   // host offers for editors only (some hosts have only that one).
   FUnknownPtr<Linux::IRunLoop> contextRunLoop(hostContext);
   FUnknownPtr<Linux::IRunLoop> frameRunLoop(plugFrame);
-  Linux::IRunLoop* hostRunLoop = contextRunLoop ? contextRunLoop.getInterface() : frameRunLoop.getInterface();
-  if (hostRunLoop) state_->runLoop = VSTGUI::owned<VSTGUI::X11::IRunLoop>(new HostRunLoopAdapter(hostRunLoop));
+  Linux::IRunLoop* hostRunLoop =
+      contextRunLoop ? contextRunLoop.getInterface() : frameRunLoop.getInterface();
+  if (hostRunLoop)
+    state_->runLoop = VSTGUI::owned<VSTGUI::X11::IRunLoop>(new HostRunLoopAdapter(hostRunLoop));
 }
 
 void VSTGUIEditorPlatform::attach() {

@@ -3,10 +3,11 @@
 // thread that delivers the window's messages and the timers' ticks. Runs under Wine (with a
 // virtual X server for Wine's windows).
 
-#include <windows.h>
+#include "toolkit/platform/windows/win32_frame.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -15,7 +16,6 @@
 #include <vector>
 
 #include "sdk/vstgui_editor.h"
-#include "toolkit/platform/windows/win32_frame.h"
 #include "toolkit/platform/windows/win32_input.h"
 #include "toolkit_fixture.h"
 
@@ -61,7 +61,8 @@ class KeyView : public RecordingView {
     ups.push_back(code);
     return 1;
   }
-  VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override {
+  VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where,
+                                        const VSTGUI::CButtonState& buttons) override {
     RecordingView::onMouseDown(where, buttons);
     getFrame()->setFocusView(this);
     return VSTGUI::kMouseEventHandled;
@@ -102,11 +103,11 @@ class WindowEditor : public VSTGUIEditor {
     button = new VSTGUI::CMovieButton(VSTGUI::CRect(10, 10, 18, 18), listener, 1, bitmap);
     bitmap->forget();
     into->addView(button);
-    swatch = new PaintedView(VSTGUI::CRect(60, 10, 80, 30), [this](VSTGUI::CDrawContext* context,
-                                                                   const VSTGUI::CRect& size) {
-      context->setFillColor(swatchColour);
-      context->drawRect(size, VSTGUI::kDrawFilled);
-    });
+    swatch = new PaintedView(VSTGUI::CRect(60, 10, 80, 30),
+                             [this](VSTGUI::CDrawContext* context, const VSTGUI::CRect& size) {
+                               context->setFillColor(swatchColour);
+                               context->drawRect(size, VSTGUI::kDrawFilled);
+                             });
     into->addView(swatch);
     keys = new KeyView(VSTGUI::CRect(90, 10, 110, 30), VSTGUI::kGreenCColor, log, "keys");
     into->addView(keys);
@@ -187,13 +188,15 @@ WindowPixels readWindow(HWND window) {
 void savePicture(const WindowPixels& picture, const char* variable) {
   const char* path = std::getenv(variable);
   if (!path || !*path) return;
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
+  cairo_surface_t* image =
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
   cairo_surface_flush(image);
   unsigned char* data = cairo_image_surface_get_data(image);
   const int stride = cairo_image_surface_get_stride(image);
   for (int y = 0; y < picture.height; ++y)
     for (int x = 0; x < picture.width; ++x)
-      reinterpret_cast<uint32_t*>(data + y * stride)[x] = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+      reinterpret_cast<uint32_t*>(data + y * stride)[x] =
+          picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
   cairo_surface_mark_dirty(image);
   cairo_surface_write_to_png(image, path);
   cairo_surface_destroy(image);
@@ -222,8 +225,8 @@ class Win32Window : public ::testing::Test {
     suiteParent = nullptr;
   }
   static HWND createHostWindow() {
-    HWND window = CreateWindowExW(0, L"LobeshiftTestHost", L"Host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(0, L"LobeshiftTestHost", L"Host", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  200, 150, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(window);
     pumpMessages(50);
     return window;
@@ -265,7 +268,8 @@ class Win32Window : public ::testing::Test {
 TEST(Win32Input, MouseKeyStatesAndVirtualKeysMapAsOnX11) {
   using namespace VSTGUI;
   EXPECT_EQ(Win32::buttonsOfKeyState(MK_LBUTTON | MK_SHIFT, true), kLButton | kShift | kAlt);
-  EXPECT_EQ(Win32::buttonsOfKeyState(MK_RBUTTON | MK_MBUTTON | MK_CONTROL, false), kRButton | kMButton | kControl);
+  EXPECT_EQ(Win32::buttonsOfKeyState(MK_RBUTTON | MK_MBUTTON | MK_CONTROL, false),
+            kRButton | kMButton | kControl);
   EXPECT_EQ(Win32::buttonsOfKeyState(MK_XBUTTON1 | MK_XBUTTON2, false), kButton4 | kButton5);
   EXPECT_EQ(Win32::virtualKeyOf(VK_UP, true), VKEY_UP);
   EXPECT_EQ(Win32::virtualKeyOf(VK_RETURN, false), VKEY_RETURN);
@@ -313,7 +317,9 @@ TEST_F(Win32Window, TheEditorDrawsWhatTheOffscreenRenderingDraws) {
     for (int x = 0; x < kWidth; ++x) {
       const VSTGUI::CColor expected = offscreen.pixel(x, y);
       const VSTGUI::CColor actual = shown.at(x, y);
-      if (expected.red != actual.red || expected.green != actual.green || expected.blue != actual.blue) ++different;
+      if (expected.red != actual.red || expected.green != actual.green ||
+          expected.blue != actual.blue)
+        ++different;
       if (y >= 45 && y < 70 && actual.red > 128) ++inkedText;
     }
   }

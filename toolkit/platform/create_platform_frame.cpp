@@ -3,8 +3,8 @@
 
 namespace VSTGUI {
 
-IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent, PlatformType type,
-                                    IPlatformFrameConfig* config) {
+IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent,
+                                    PlatformType type, IPlatformFrameConfig* config) {
   if (type == kOffscreen) return new OffscreenPlatformFrame(frame, size);
   return createNativePlatformFrame(frame, size, parent, type, config);
 }

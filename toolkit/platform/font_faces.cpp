@@ -24,14 +24,17 @@ enum class Family { kSans, kMono, kSerif };
 
 bool sameName(const char* a, const char* b) {
   for (; *a && *b; ++a, ++b)
-    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+    if (std::tolower(static_cast<unsigned char>(*a)) !=
+        std::tolower(static_cast<unsigned char>(*b)))
+      return false;
   return *a == *b;
 }
 
 Family familyOf(const char* name) {
-  static const char* const mono[] = {"DejaVu Sans Mono", "monospace", "Courier", "Courier New", "Consolas",
-                                     "Lucida Console", "Menlo", "Monaco"};
-  static const char* const serif[] = {"DejaVu Serif", "serif", "Times", "Times New Roman", "Georgia"};
+  static const char* const mono[] = {"DejaVu Sans Mono", "monospace",      "Courier", "Courier New",
+                                     "Consolas",         "Lucida Console", "Menlo",   "Monaco"};
+  static const char* const serif[] = {"DejaVu Serif", "serif", "Times", "Times New Roman",
+                                      "Georgia"};
   for (const char* candidate : mono)
     if (sameName(name, candidate)) return Family::kMono;
   for (const char* candidate : serif)
@@ -40,17 +43,23 @@ Family familyOf(const char* name) {
 }
 
 const char* fileOf(Family family, bool bold, bool italic) {
-  static const std::array<const char*, 4> sans = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf",
+  static const std::array<const char*, 4> sans = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf",
+                                                  "DejaVuSans-Oblique.ttf",
                                                   "DejaVuSans-BoldOblique.ttf"};
   static const std::array<const char*, 4> mono = {"DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf",
-                                                  "DejaVuSansMono-Oblique.ttf", "DejaVuSansMono-BoldOblique.ttf"};
-  static const std::array<const char*, 4> serif = {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf",
+                                                  "DejaVuSansMono-Oblique.ttf",
+                                                  "DejaVuSansMono-BoldOblique.ttf"};
+  static const std::array<const char*, 4> serif = {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf",
+                                                   "DejaVuSerif-Italic.ttf",
                                                    "DejaVuSerif-BoldItalic.ttf"};
   const std::size_t index = (bold ? 1 : 0) + (italic ? 2 : 0);
   switch (family) {
-    case Family::kMono: return mono[index];
-    case Family::kSerif: return serif[index];
-    case Family::kSans: break;
+    case Family::kMono:
+      return mono[index];
+    case Family::kSerif:
+      return serif[index];
+    case Family::kSans:
+      break;
   }
   return sans[index];
 }
@@ -83,7 +92,8 @@ class FaceCache {
       // The fallback face, made bold or slanted as asked.
       const unsigned synthesize = (bold ? unsigned{CAIRO_FT_SYNTHESIZE_BOLD} : 0u) |
                                   (italic ? unsigned{CAIRO_FT_SYNTHESIZE_OBLIQUE} : 0u);
-      const std::string fallbackKey = std::string(kFallbackResource) + "#" + std::to_string(synthesize);
+      const std::string fallbackKey =
+          std::string(kFallbackResource) + "#" + std::to_string(synthesize);
       auto fallback = faces_.find(fallbackKey);
       if (fallback != faces_.end()) {
         face = cairo_font_face_reference(fallback->second);
@@ -101,7 +111,8 @@ class FaceCache {
     platform::Resource resource;
     if (!platform::findResource(resourceName, kFontResourceType, resource)) {
       if (sameName(resourceName, kFallbackResource))
-        diag::write("Font '%s' is not embedded; text uses the system's font matching\n", resourceName);
+        diag::write("Font '%s' is not embedded; text uses the system's font matching\n",
+                    resourceName);
       return nullptr;
     }
     // The library is kept for the life of the process: faces that cairo still holds
@@ -111,12 +122,14 @@ class FaceCache {
     // Each face has a FreeType face of its own: cairo shares its font face between
     // callers of one FreeType face, and the synthesized styles must not be shared.
     FT_Face ftFace = nullptr;
-    if (FT_New_Memory_Face(library, resource.data, static_cast<FT_Long>(resource.size), 0, &ftFace) != 0) {
+    if (FT_New_Memory_Face(library, resource.data, static_cast<FT_Long>(resource.size), 0,
+                           &ftFace) != 0) {
       diag::write("Font '%s' is embedded but FreeType cannot read it\n", resourceName);
       return nullptr;
     }
     cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(ftFace, 0);
-    if (cairo_font_face_set_user_data(face, &kFreeTypeFaceKey, ftFace, releaseFreeTypeFace) != CAIRO_STATUS_SUCCESS) {
+    if (cairo_font_face_set_user_data(face, &kFreeTypeFaceKey, ftFace, releaseFreeTypeFace) !=
+        CAIRO_STATUS_SUCCESS) {
       cairo_font_face_destroy(face);
       FT_Done_Face(ftFace);
       return nullptr;
@@ -131,12 +144,14 @@ class FaceCache {
 }  // namespace
 
 const char* fontResourceFor(const char* family, int32_t style) {
-  return fileOf(familyOf(family ? family : ""), (style & kBoldFace) != 0, (style & kItalicFace) != 0);
+  return fileOf(familyOf(family ? family : ""), (style & kBoldFace) != 0,
+                (style & kItalicFace) != 0);
 }
 
 cairo_font_face_t* fontFaceFor(const char* family, int32_t style) {
   static FaceCache cache;
-  return cache.get(fontResourceFor(family, style), (style & kBoldFace) != 0, (style & kItalicFace) != 0);
+  return cache.get(fontResourceFor(family, style), (style & kBoldFace) != 0,
+                   (style & kItalicFace) != 0);
 }
 
 }  // namespace VSTGUI

@@ -9,7 +9,8 @@ namespace VSTGUI {
 // The native platform frame of `type` (kDefaultNative names the system's own kind) in the
 // system window `parent`; nullptr, with a diagnostic line, when the type is not this
 // system's or the window cannot be opened.
-IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent,
-                                          PlatformType type, IPlatformFrameConfig* config);
+IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
+                                          void* parent, PlatformType type,
+                                          IPlatformFrameConfig* config);
 
 }  // namespace VSTGUI

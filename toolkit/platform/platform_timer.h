@@ -24,6 +24,7 @@ class IPlatformTimer : public CBaseObject {};
 
 // Starts a timer that calls handler->onPlatformTimer() every `milliseconds` (at least 1);
 // nullptr when the system cannot serve one now (on Linux: no run loop is current).
-SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds, IPlatformTimerHandler* handler);
+SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds,
+                                                 IPlatformTimerHandler* handler);
 
 }  // namespace VSTGUI

@@ -12,7 +12,9 @@ class RunLoopTimer : public IPlatformTimer, private X11::ITimerHandler {
   ~RunLoopTimer() override {
     if (registered_) runLoop_->unregisterTimer(this);
   }
-  bool start(uint32_t milliseconds) { return registered_ = runLoop_->registerTimer(milliseconds, this); }
+  bool start(uint32_t milliseconds) {
+    return registered_ = runLoop_->registerTimer(milliseconds, this);
+  }
 
  private:
   void onTimer() override {
@@ -27,7 +29,8 @@ class RunLoopTimer : public IPlatformTimer, private X11::ITimerHandler {
 
 }  // namespace
 
-SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds, IPlatformTimerHandler* handler) {
+SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds,
+                                                 IPlatformTimerHandler* handler) {
   SharedPointer<X11::IRunLoop> runLoop = X11::RunLoop::get();
   if (!runLoop || !handler) return nullptr;
   auto timer = owned(new RunLoopTimer(runLoop, handler));

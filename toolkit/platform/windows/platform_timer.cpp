@@ -3,13 +3,14 @@
 // dispatches its messages (the host's user-interface thread does), and calls the timer
 // procedure there.
 
+#include "toolkit/platform/platform_timer.h"
+
 #include <windows.h>
 
 #include <map>
 #include <mutex>
 
 #include "platform/diagnostics.h"
-#include "toolkit/platform/platform_timer.h"
 
 namespace VSTGUI {
 namespace {
@@ -36,7 +37,8 @@ class WindowsTimer : public IPlatformTimer {
   bool start(uint32_t milliseconds) {
     id_ = SetTimer(nullptr, 0, milliseconds, &timerProcedure);
     if (id_ == 0) {
-      diag::write("Timer: Windows refused a timer of %u ms (error %lu)\n", milliseconds, GetLastError());
+      diag::write("Timer: Windows refused a timer of %u ms (error %lu)\n", milliseconds,
+                  GetLastError());
       return false;
     }
     std::lock_guard<std::mutex> lock(timersLock);
@@ -62,7 +64,8 @@ class WindowsTimer : public IPlatformTimer {
 
 }  // namespace
 
-SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds, IPlatformTimerHandler* handler) {
+SharedPointer<IPlatformTimer> startPlatformTimer(uint32_t milliseconds,
+                                                 IPlatformTimerHandler* handler) {
   if (!handler) return nullptr;
   auto timer = owned(new WindowsTimer(handler));
   if (!timer->start(milliseconds > 0 ? milliseconds : 1)) return nullptr;

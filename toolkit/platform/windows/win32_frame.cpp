@@ -17,8 +17,9 @@ constexpr const wchar_t* kWindowClass = L"LobeshiftToolkitFrame";
 // their own copy of the toolkit in one host have a class each.
 HINSTANCE thisModule() {
   HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&thisModule), &module);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&thisModule), &module);
   return module;
 }
 
@@ -28,18 +29,32 @@ int windowCount = 0;
 
 bool keyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 bool altHeld() { return keyHeld(VK_MENU); }
-int32_t heldModifiers() { return Win32::modifierBits(keyHeld(VK_SHIFT), keyHeld(VK_CONTROL), altHeld()); }
+int32_t heldModifiers() {
+  return Win32::modifierBits(keyHeld(VK_SHIFT), keyHeld(VK_CONTROL), altHeld());
+}
 
 CPoint pointOf(LPARAM lParam) { return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
 
 int32_t buttonOfMessage(UINT message, WPARAM wParam) {
   switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP: return kLButton;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP: return kMButton;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP: return kRButton;
-    case WM_XBUTTONDOWN: case WM_XBUTTONDBLCLK: case WM_XBUTTONUP:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+      return kLButton;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      return kMButton;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+      return kRButton;
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONDBLCLK:
+    case WM_XBUTTONUP:
       return GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? kButton4 : kButton5;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -47,9 +62,11 @@ int32_t buttonOfMessage(UINT message, WPARAM wParam) {
 
 const wchar_t* Win32PlatformFrame::windowClassName() { return kWindowClass; }
 
-Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size, HWND parent) {
+Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size,
+                                               HWND parent) {
   if (!parent || !IsWindow(parent)) {
-    diag::write("Editor window: the parent window %p is not a window\n", static_cast<void*>(parent));
+    diag::write("Editor window: the parent window %p is not a window\n",
+                static_cast<void*>(parent));
     return nullptr;
   }
   const HINSTANCE module = thisModule();
@@ -71,8 +88,9 @@ Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, co
   const int width = platformFrame->buffer_.getWidth();
   const int height = platformFrame->buffer_.getHeight();
   // The window procedure learns its platform frame from the creation message.
-  HWND window = CreateWindowExW(0, kWindowClass, L"Lobeshift", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                0, 0, width, height, parent, nullptr, module, platformFrame);
+  HWND window = CreateWindowExW(0, kWindowClass, L"Lobeshift",
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                width, height, parent, nullptr, module, platformFrame);
   if (!window) {
     diag::write("Editor window: cannot open a window in the parent window %p (error %lu)\n",
                 static_cast<void*>(parent), GetLastError());
@@ -134,19 +152,23 @@ void Win32PlatformFrame::show(HDC dc) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   // Cairo's ARGB32 is BGRA in memory, as a 32-bit DIB is; the window shows the colours.
-  SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(buffer_.getWidth()), static_cast<DWORD>(buffer_.getHeight()), 0, 0,
-                    0, static_cast<UINT>(buffer_.getHeight()), cairo_image_surface_get_data(surface), &info,
-                    DIB_RGB_COLORS);
+  SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(buffer_.getWidth()),
+                    static_cast<DWORD>(buffer_.getHeight()), 0, 0, 0,
+                    static_cast<UINT>(buffer_.getHeight()), cairo_image_surface_get_data(surface),
+                    &info, DIB_RGB_COLORS);
   GdiFlush();
 }
 
-LRESULT CALLBACK Win32PlatformFrame::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32PlatformFrame::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* platformFrame = static_cast<Win32PlatformFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* platformFrame =
+        static_cast<Win32PlatformFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     platformFrame->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(platformFrame));
   }
-  auto* platformFrame = reinterpret_cast<Win32PlatformFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* platformFrame =
+      reinterpret_cast<Win32PlatformFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!platformFrame) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     // The host destroyed its window (and so ours) before closing the editor.
@@ -165,8 +187,8 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT: {
       // What is invalid in the image joins what Windows wants shown.
       for (const CRect& rect : buffer_.paint()) {
-        RECT area{static_cast<LONG>(rect.left), static_cast<LONG>(rect.top), static_cast<LONG>(rect.right),
-                  static_cast<LONG>(rect.bottom)};
+        RECT area{static_cast<LONG>(rect.left), static_cast<LONG>(rect.top),
+                  static_cast<LONG>(rect.right), static_cast<LONG>(rect.bottom)};
         InvalidateRect(window_, &area, FALSE);
       }
       PAINTSTRUCT paint;
@@ -177,10 +199,18 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP:
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP:
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP:
-    case WM_XBUTTONDOWN: case WM_XBUTTONDBLCLK: case WM_XBUTTONUP:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONDBLCLK:
+    case WM_XBUTTONUP:
       if (handleMouseButton(message, wParam, lParam)) return message >= WM_XBUTTONDOWN ? TRUE : 0;
       break;
     case WM_MOUSEMOVE: {
@@ -206,18 +236,25 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: {
       if (!frame_) return 0;
-      POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};  // wheel messages carry screen coordinates
+      POINT screen{GET_X_LPARAM(lParam),
+                   GET_Y_LPARAM(lParam)};  // wheel messages carry screen coordinates
       ScreenToClient(window_, &screen);
       const float steps = static_cast<float>(GET_WHEEL_DELTA_WPARAM(wParam)) / WHEEL_DELTA;
       // Up is +1 as on X11; right is -1, as X11's button 7 is.
       const bool horizontal = message == WM_MOUSEHWHEEL;
       const CMouseWheelAxis axis = horizontal ? kMouseWheelAxisX : kMouseWheelAxisY;
       const float distance = horizontal ? -steps : steps;
-      frame_->platformOnMouseWheel(CPoint(screen.x, screen.y), axis, distance,
-                                   Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), altHeld()));
+      frame_->platformOnMouseWheel(
+          CPoint(screen.x, screen.y), axis, distance,
+          Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), altHeld()));
       return 0;
     }
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: case WM_CHAR: case WM_SYSCHAR:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
       if (handleKey(message, wParam, lParam)) return 0;
       break;
     default:
@@ -231,8 +268,8 @@ bool Win32PlatformFrame::handleMouseButton(UINT message, WPARAM wParam, LPARAM l
   if (!frame_ || bit == 0) return false;
   CPoint where = pointOf(lParam);
   const bool alt = altHeld();
-  const bool press = message != WM_LBUTTONUP && message != WM_MBUTTONUP && message != WM_RBUTTONUP &&
-                     message != WM_XBUTTONUP;
+  const bool press = message != WM_LBUTTONUP && message != WM_MBUTTONUP &&
+                     message != WM_RBUTTONUP && message != WM_XBUTTONUP;
   if (press) {
     // Keys go to the window clicked, and the drag stays with it outside its bounds.
     if (GetFocus() != window_) SetFocus(window_);
@@ -279,7 +316,8 @@ bool Win32PlatformFrame::handleKey(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR:
     case WM_SYSCHAR: {
-      if (lastKeyDownWasVirtual_) return message == WM_CHAR;  // Tab, Return, Space: the key went as a virtual key
+      if (lastKeyDownWasVirtual_)
+        return message == WM_CHAR;  // Tab, Return, Space: the key went as a virtual key
       const auto unit = static_cast<wchar_t>(wParam);
       int32_t character = unit;
       if (unit >= 0xD800 && unit < 0xDC00) {

@@ -50,8 +50,9 @@ class Win32PlatformFrame : public IPlatformFrame {
   PaintBuffer buffer_;
   HWND window_ = nullptr;
   bool trackingLeave_ = false;
-  bool lastKeyDownWasVirtual_ = false;  // its character message (Tab, Return, ...) is not a character
-  unsigned int lastCharacterKey_ = 0;   // the virtual-key code whose character message comes next
+  bool lastKeyDownWasVirtual_ =
+      false;  // its character message (Tab, Return, ...) is not a character
+  unsigned int lastCharacterKey_ = 0;  // the virtual-key code whose character message comes next
   wchar_t highSurrogate_ = 0;
   std::map<unsigned int, int32_t> charactersDown_;  // key -> character it typed, for its release
   bool inPaint_ = false;
