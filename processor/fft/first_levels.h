@@ -38,46 +38,40 @@ inline void transposeLanes(P& first, P& second) {
   second = joinLanes<1, 1>(a, second);
 }
 
-// Sizes 2 to 8 on every block of eight consecutive points, in place, two
-// neighbouring blocks at a time.
+// Sizes 2 to 8 on the two blocks of eight consecutive points from `base`, in place.
 template <class P, FFTDirection D>
-inline void transformBlocksOf8(double* data) {
-  for (int base = 0; base < kFFTComplexPoints; base += 16) {
-    P p[8];
-    for (int i = 0; i < 8; i += 2) {
-      p[i] = P::load(data, base + i);
-      p[i + 1] = P::load(data, base + 8 + i);
-      transposeLanes(p[i], p[i + 1]);
-    }
-    transform8<D>(p);
-    for (int i = 0; i < 8; i += 2) {
-      transposeLanes(p[i], p[i + 1]);
-      store(data, base + i, p[i]);
-      store(data, base + 8 + i, p[i + 1]);
-    }
+inline void transformTwoBlocksOf8(double* data, int base) {
+  P p[8];
+  for (int i = 0; i < 8; i += 2) {
+    p[i] = P::load(data, base + i);
+    p[i + 1] = P::load(data, base + 8 + i);
+    transposeLanes(p[i], p[i + 1]);
+  }
+  transform8<D>(p);
+  for (int i = 0; i < 8; i += 2) {
+    transposeLanes(p[i], p[i + 1]);
+    store(data, base + i, p[i]);
+    store(data, base + 8 + i, p[i + 1]);
   }
 }
 
-// The bit-reversal permutation fused with sizes 2 to 8, from in to out: the block of
-// eight at reversed position m holds the points b + 512 q, q = 0 ... 7, where b is
-// the 9-bit reversal of m, with q itself taken in bit-reversed order. The blocks of
-// b and b + 1 are read together, one pair of neighbours per point; the reversal of
-// b + 1 is that of b plus 256 for even b, so their blocks lie M/2 points apart.
+// The bit-reversal permutation fused with sizes 2 to 8 for the blocks of b and b + 1
+// (b even), from in to out: the block of eight at reversed position m holds the points
+// b + 512 q, q = 0 ... 7, where b is the 9-bit reversal of m, with q itself taken in
+// bit-reversed order. The two blocks are read together, one pair of neighbours per
+// point; the reversal of b + 1 is that of b plus 256, so the blocks go to `base` and
+// M/2 points above.
 template <class P, FFTDirection D>
-inline void gatherBitReversedBlocksOf8(const double* in, double* out) {
+inline void gatherTwoBlocksOf8(const double* in, double* out, int b, int base) {
   constexpr int stride = kFFTComplexPoints / 8;
   constexpr int reversedSlot[8] = {0, 4, 2, 6, 1, 5, 3, 7};
-  MirrorCounter<stride / 2> mirror;  // 8-bit reversal of b/2 = 9-bit reversal of b
-  for (int b = 0; b < stride; b += 2, mirror.advance()) {
-    P p[8];
-    for (int i = 0; i < 8; ++i) p[i] = P::load(in, b + stride * reversedSlot[i]);
-    transform8<D>(p);
-    const int base = 8 * mirror.value();
-    for (int i = 0; i < 8; i += 2) {
-      transposeLanes(p[i], p[i + 1]);
-      store(out, base + i, p[i]);
-      store(out, base + kFFTComplexPoints / 2 + i, p[i + 1]);
-    }
+  P p[8];
+  for (int i = 0; i < 8; ++i) p[i] = P::load(in, b + stride * reversedSlot[i]);
+  transform8<D>(p);
+  for (int i = 0; i < 8; i += 2) {
+    transposeLanes(p[i], p[i + 1]);
+    store(out, base + i, p[i]);
+    store(out, base + kFFTComplexPoints / 2 + i, p[i + 1]);
   }
 }
 

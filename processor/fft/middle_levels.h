@@ -57,11 +57,10 @@ inline void merge16And32Block(double* block, std::integer_sequence<int, j...>) {
    ...);
 }
 
+// Sizes 16 and 32 on the block of 32 points from `base`.
 template <class P, FFTDirection D>
-inline void merge16And32(double* data) {
-  for (int base = 0; base < kFFTComplexPoints; base += 32) {
-    merge16And32Block<P, D>(data + 2 * base, std::make_integer_sequence<int, 4>{});
-  }
+inline void merge16And32(double* data, int base) {
+  merge16And32Block<P, D>(data + 2 * base, std::make_integer_sequence<int, 4>{});
 }
 
 // The raw twiddles of two neighbouring indices in sizes `size` and 2 `size`.

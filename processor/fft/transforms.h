@@ -8,8 +8,9 @@
 //
 // The levels of the 4096-point complex transform are radix-2 decimation in time on
 // bit-reversed input, one routine per size with its constants folded in: sizes 2, 4
-// and 8 on eight points held in registers, sizes 16 to 512 two levels per pass,
-// sizes 1024 to 4096 in a last pass of three. Twiddles come from the recurrence of
+// and 8 on eight points held in registers and sizes 16 and 32 in the same pass, block
+// by block; sizes 64 to 512 two levels per pass, sizes 1024 to 4096 in a last pass
+// of three. Twiddles come from the recurrence of
 // each level, run once per pass and shared by every block, with the exact symmetries
 // of the unit circle (quarter turns and mirrors) supplying the rest.
 
@@ -22,10 +23,38 @@
 namespace fftdetail {
 namespace {
 
-// Sizes 16 ... 4096, after the blocks of eight are done.
+// Sizes 2 to 32 on every block of 32 consecutive points, in place: a block stays in
+// the level-one cache from its first level to its last.
 template <class P, FFTDirection D>
-inline void combineLevelsAbove8(double* data) {
-  merge16And32<P, D>(data);
+inline void transformBlocksOf32(double* data) {
+  for (int base = 0; base < kFFTComplexPoints; base += 32) {
+    transformTwoBlocksOf8<P, D>(data, base);
+    transformTwoBlocksOf8<P, D>(data, base + 16);
+    merge16And32<P, D>(data, base);
+  }
+}
+
+// The bit-reversal permutation fused with sizes 2 to 32, from in to out. The blocks
+// of eight of b = 2u + 128 t, t = 0 ... 3, and of b + 1 make up two blocks of 32: the
+// 9-bit reversal of 2u (u < 64) is 4 times the 6-bit reversal of u, that of 128 t is
+// the 2-bit reversal of t, and b + 1 lands M/2 points above b.
+template <class P, FFTDirection D>
+inline void gatherBitReversedBlocksOf32(const double* in, double* out) {
+  constexpr int reversedQuarter[4] = {0, 2, 1, 3};
+  MirrorCounter<64> mirror;
+  for (int u = 0; u < 64; ++u, mirror.advance()) {
+    const int base = 32 * mirror.value();
+    for (int t = 0; t < 4; ++t) {
+      gatherTwoBlocksOf8<P, D>(in, out, 2 * u + 128 * t, base + 8 * reversedQuarter[t]);
+    }
+    merge16And32<P, D>(out, base);
+    merge16And32<P, D>(out, base + kFFTComplexPoints / 2);
+  }
+}
+
+// Sizes 64 ... 4096, after the blocks of 32 are done.
+template <class P, FFTDirection D>
+inline void combineLevelsAbove32(double* data) {
   mergeLevels<P, 64, D>(data);
   mergeLevels<P, 256, D>(data);
   mergeLevelsFrom1024<P, D>(data);
@@ -33,15 +62,15 @@ inline void combineLevelsAbove8(double* data) {
 
 template <class P, FFTDirection D>
 inline void transformBitReversed(double* data) {
-  transformBlocksOf8<P, D>(data);
-  combineLevelsAbove8<P, D>(data);
+  transformBlocksOf32<P, D>(data);
+  combineLevelsAbove32<P, D>(data);
 }
 
 // The permutation is fused into the first pass, from the frame into the spectrum.
 template <class P>
 inline void realForward(double* frame, double* spectrum) {
-  gatherBitReversedBlocksOf8<P, kFFTForward>(frame, spectrum);
-  combineLevelsAbove8<P, kFFTForward>(spectrum);
+  gatherBitReversedBlocksOf32<P, kFFTForward>(frame, spectrum);
+  combineLevelsAbove32<P, kFFTForward>(spectrum);
   splitRealSpectrum<P>(spectrum);
 }
 
