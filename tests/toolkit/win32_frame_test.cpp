@@ -17,12 +17,13 @@
 
 #include "sdk/vstgui_editor.h"
 #include "toolkit/platform/windows/win32_input.h"
-#include "toolkit_fixture.h"
+#include "window_test_views.h"
 
 namespace {
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
+using toolkit_test::CountingListener;
 using toolkit_test::PaintedView;
 using toolkit_test::RecordingView;
 using Log = std::vector<std::string>;
@@ -99,16 +100,9 @@ class WindowEditor : public VSTGUIEditor {
   // The views, the same in the window and offscreen.
   void build(VSTGUI::CFrame* into, VSTGUI::CControlListener* listener, Log* log) {
     into->setBackgroundColor(kPanel);
-    auto* bitmap = new VSTGUI::CBitmap("stackedImages.png");
-    button = new VSTGUI::CMovieButton(VSTGUI::CRect(10, 10, 18, 18), listener, 1, bitmap);
-    bitmap->forget();
-    into->addView(button);
-    swatch = new PaintedView(VSTGUI::CRect(60, 10, 80, 30),
-                             [this](VSTGUI::CDrawContext* context, const VSTGUI::CRect& size) {
-                               context->setFillColor(swatchColour);
-                               context->drawRect(size, VSTGUI::kDrawFilled);
-                             });
-    into->addView(swatch);
+    const auto views = toolkit_test::addButtonAndSwatch(into, listener, &swatchColour);
+    button = views.button;
+    swatch = views.swatch;
     keys = new KeyView(VSTGUI::CRect(90, 10, 110, 30), VSTGUI::kGreenCColor, log, "keys");
     into->addView(keys);
     auto* label = new VSTGUI::CTextLabel(VSTGUI::CRect(5, 45, 115, 70), "0.50 @ 1kHz");
@@ -131,16 +125,6 @@ class WindowEditor : public VSTGUIEditor {
  private:
   VSTGUI::CControlListener* listener_;
   Log* log_;
-};
-
-class CountingListener : public VSTGUI::CControlListener {
- public:
-  void valueChanged(VSTGUI::CControl*) override {
-    ++changes;
-    if (onChange) onChange();
-  }
-  int changes = 0;
-  std::function<void()> onChange;
 };
 
 // What a window shows, read back from the screen.

@@ -11,7 +11,7 @@
 
 #include "sdk/vstgui_editor.h"
 #include "host/plug_frame.h"
-#include "toolkit_fixture.h"
+#include "window_test_views.h"
 
 // Last: Xlib's macros (None, Bool, ...) would clash with the headers above.
 #include <X11/Xlib.h>
@@ -23,6 +23,7 @@ using namespace Steinberg;
 using namespace Steinberg::Vst;
 using toolkit_test::PaintedView;
 using host::PlugFrame;
+using toolkit_test::CountingListener;
 
 constexpr VSTGUI::CColor kPanel{30, 60, 90, 255};
 
@@ -38,16 +39,9 @@ class WindowEditor : public VSTGUIEditor {
     if (frame) return false;
     frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, 120, 80), this);
     frame->setBackgroundColor(kPanel);
-    auto* bitmap = new VSTGUI::CBitmap("stackedImages.png");
-    button = new VSTGUI::CMovieButton(VSTGUI::CRect(10, 10, 18, 18), listener_, 1, bitmap);
-    bitmap->forget();
-    frame->addView(button);
-    swatch = new PaintedView(VSTGUI::CRect(60, 10, 80, 30), [this](VSTGUI::CDrawContext* context,
-                                                                   const VSTGUI::CRect& size) {
-      context->setFillColor(swatchColour);
-      context->drawRect(size, VSTGUI::kDrawFilled);
-    });
-    frame->addView(swatch);
+    const auto views = toolkit_test::addButtonAndSwatch(frame, listener_, &swatchColour);
+    button = views.button;
+    swatch = views.swatch;
     if (frame->open(parent, type)) return true;
     frame->forget();
     frame = nullptr;
@@ -64,16 +58,6 @@ class WindowEditor : public VSTGUIEditor {
 
  private:
   VSTGUI::CControlListener* listener_;
-};
-
-class CountingListener : public VSTGUI::CControlListener {
- public:
-  void valueChanged(VSTGUI::CControl*) override {
-    ++changes;
-    if (onChange) onChange();
-  }
-  int changes = 0;
-  std::function<void()> onChange;
 };
 
 class X11Window : public ::testing::Test {
