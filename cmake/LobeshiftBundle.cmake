@@ -88,5 +88,7 @@ function(lobeshift_windows_bundle target bundle_name)
   target_link_options(${target} PRIVATE
     "LINKER:--no-undefined"
     # DllMain lives in lobeshift_platform; the C runtime's default one must not be taken.
-    "LINKER:--undefined=DllMain")
+    "LINKER:--undefined=DllMain"
+    # A release module carries no symbol table or debug sections (the libraries' own).
+    "$<$<CONFIG:Release>:LINKER:--strip-all>")
 endfunction()
