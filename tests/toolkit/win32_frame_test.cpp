@@ -372,6 +372,16 @@ TEST_F(Win32Window, MouseMessagesReachTheViewsWithTheirButtonsAndModifiers) {
   EXPECT_TRUE(view->lastButtons.isDoubleClick());
   post(window, WM_LBUTTONUP, 0, MAKELPARAM(96, 16));
 
+  // Another window taking the pointer mid-drag still ends the drag.
+  post(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(95, 15));
+  log.clear();
+  SetCapture(parent);
+  pumpMessages(10);
+  EXPECT_EQ(log, (Log{"keys up"}));
+  EXPECT_EQ(view->lastButtons(), VSTGUI::kLButton);
+  ReleaseCapture();
+  post(window, WM_MOUSEMOVE, 0, MAKELPARAM(95, 15));
+
   // The wheel's position is the screen's; one notch is one step.
   POINT screen{100, 20};
   ClientToScreen(window, &screen);
@@ -413,6 +423,7 @@ TEST_F(Win32Window, KeysReachTheClickedViewAsVirtualKeysOrCharacters) {
   EXPECT_EQ(view->ups[0].virt, VSTGUI::VKEY_UP);
   EXPECT_EQ(view->ups[1].character, 'a');
   EXPECT_EQ(editor->removed(), kResultOk);
+  EXPECT_EQ(GetFocus(), parent);  // the keys that follow are the host's again
 }
 
 TEST_F(Win32Window, AClickMayCloseTheEditorWhileItsMessageIsHandled) {

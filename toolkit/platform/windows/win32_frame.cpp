@@ -106,6 +106,8 @@ Win32PlatformFrame::Win32PlatformFrame(IPlatformFrameCallback* frame, const CRec
 Win32PlatformFrame::~Win32PlatformFrame() {
   if (window_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // no more messages for this object
+    // Keys typed after the editor closed go to the host's window, not to nowhere.
+    if (GetFocus() == window_) SetFocus(GetParent(window_));
     DestroyWindow(window_);
     window_ = nullptr;
   }
@@ -211,12 +213,14 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_XBUTTONDOWN:
     case WM_XBUTTONDBLCLK:
     case WM_XBUTTONUP:
+      // The extra buttons' messages are answered TRUE, the others 0.
       if (handleMouseButton(message, wParam, lParam)) return message >= WM_XBUTTONDOWN ? TRUE : 0;
       break;
     case WM_MOUSEMOVE: {
       trackMouseLeave();
       if (!frame_) return 0;
       CPoint where = pointOf(lParam);
+      lastWhere_ = where;
       frame_->platformOnMouseMoved(where, Win32::buttonsOfKeyState(wParam, altHeld()));
       return 0;
     }
@@ -232,12 +236,20 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
       return 0;
     }
     case WM_CAPTURECHANGED:
+      // Another window took the pointer mid-drag (a host's dialog, a task switch): the
+      // view still gets its release, so that its edit ends.
+      if (frame_ && heldButtons_ != 0 && reinterpret_cast<HWND>(lParam) != window_) {
+        const int32_t released = heldButtons_;
+        heldButtons_ = 0;
+        CPoint where = lastWhere_;
+        frame_->platformOnMouseUp(where, released | heldModifiers());
+      }
       return 0;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: {
       if (!frame_) return 0;
-      POINT screen{GET_X_LPARAM(lParam),
-                   GET_Y_LPARAM(lParam)};  // wheel messages carry screen coordinates
+      // Wheel messages carry screen coordinates.
+      POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       ScreenToClient(window_, &screen);
       const float steps = static_cast<float>(GET_WHEEL_DELTA_WPARAM(wParam)) / WHEEL_DELTA;
       // Up is +1 as on X11; right is -1, as X11's button 7 is.
@@ -267,12 +279,14 @@ bool Win32PlatformFrame::handleMouseButton(UINT message, WPARAM wParam, LPARAM l
   const int32_t bit = buttonOfMessage(message, wParam);
   if (!frame_ || bit == 0) return false;
   CPoint where = pointOf(lParam);
+  lastWhere_ = where;
   const bool alt = altHeld();
   const bool press = message != WM_LBUTTONUP && message != WM_MBUTTONUP &&
                      message != WM_RBUTTONUP && message != WM_XBUTTONUP;
   if (press) {
     // Keys go to the window clicked, and the drag stays with it outside its bounds.
     if (GetFocus() != window_) SetFocus(window_);
+    heldButtons_ |= bit;
     SetCapture(window_);
     int32_t buttons = bit | Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), alt);
     if (message == WM_LBUTTONDBLCLK || message == WM_MBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
@@ -282,9 +296,10 @@ bool Win32PlatformFrame::handleMouseButton(UINT message, WPARAM wParam, LPARAM l
     return true;
   }
   // The key state of a release no longer holds the released button.
-  const int32_t held = Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), alt);
-  const int32_t modifiers = held & (kShift | kControl | kAlt);
-  if ((held & ~modifiers) == 0 && GetCapture() == window_) ReleaseCapture();
+  const int32_t modifiers =
+      Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), alt) & (kShift | kControl | kAlt);
+  heldButtons_ &= ~bit;  // first: releasing the capture must not count as losing it
+  if (heldButtons_ == 0 && GetCapture() == window_) ReleaseCapture();
   frame_->platformOnMouseUp(where, bit | modifiers);
   if (frame_ && window_ && GetCapture() != window_) {
     // A drag that ended outside the window leaves it now.

@@ -50,6 +50,8 @@ class Win32PlatformFrame : public IPlatformFrame {
   PaintBuffer buffer_;
   HWND window_ = nullptr;
   bool trackingLeave_ = false;
+  int32_t heldButtons_ = 0;  // pressed in this window and not yet released
+  CPoint lastWhere_;         // of the last pointer message
   bool lastKeyDownWasVirtual_ =
       false;  // its character message (Tab, Return, ...) is not a character
   unsigned int lastCharacterKey_ = 0;  // the virtual-key code whose character message comes next
