@@ -19,7 +19,7 @@ tresult PLUGIN_API HostContext::getName(Vst::String128 name) {
 
 tresult PLUGIN_API HostContext::queryInterface(const TUID iid, void** obj) {
   if (obj == nullptr) return kInvalidArgument;
-  if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop_iid)) {
+  if (RunLoop::isOfferedAs(iid)) {
     if (offersRunLoop_) return runLoop_->queryInterface(iid, obj);
     *obj = nullptr;
     return kNoInterface;

@@ -1,7 +1,8 @@
 #pragma once
 // The host context handed to plug-in objects in initialize(): the SDK's example host
 // application (name, message and attribute-list creation, interface support), which
-// also offers the host's run loop through queryInterface, as Linux hosts do.
+// also offers the host's run loop through queryInterface, as Linux hosts do (Windows
+// hosts offer none: plug-ins' timers there are Windows' own, served by the message loop).
 //
 // Like the SDK's HostApplication it does not count references: the owner keeps it
 // alive for as long as any plug-in object that was initialised with it.
@@ -22,7 +23,8 @@ class HostContext : public Steinberg::Vst::HostApplication {
 
   RunLoop& runLoop() { return *runLoop_; }
   // Whether plug-ins find the run loop through the context. Some hosts offer it only
-  // through an editor's plug-in frame; the run loop exists either way.
+  // through an editor's plug-in frame; the run loop exists either way. (Windows: no
+  // effect, as the context never offers one there.)
   void setOffersRunLoop(bool offers) { offersRunLoop_ = offers; }
 
   //--- IHostApplication

@@ -1,8 +1,8 @@
 #include "host/module.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
+
+#include "host/module_file.h"
 
 namespace host {
 
@@ -10,21 +10,20 @@ using namespace Steinberg;
 
 namespace {
 
-using ModuleEntryFunction = bool (*)(void*);
-using ModuleExitFunction = bool (*)();
-using GetFactoryFunction = IPluginFactory* (PLUGIN_API*)();
+using GetFactoryFunction = IPluginFactory*(PLUGIN_API*)();
 
-// The module file inside a bundle: <bundle>/Contents/x86_64-linux/<bundle name>.so.
+// The module file: the path itself, or the one inside the bundle folder it names.
 Result<std::string> findLibrary(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::path given(path);
-  if (!fs::exists(given, error)) return Result<std::string>::failure("VST 3 module not found: " + path);
+  if (!fs::exists(given, error))
+    return Result<std::string>::failure("VST 3 module not found: " + path);
   if (fs::is_regular_file(given, error)) return Result<std::string>::success(path);
-  const fs::path library = given / "Contents" / "x86_64-linux" / (given.stem().string() + ".so");
+  const std::string library = module_file::inBundle(path);
   if (!fs::is_regular_file(library, error))
-    return Result<std::string>::failure("VST 3 bundle " + path + " has no module file " + library.string());
-  return Result<std::string>::success(library.string());
+    return Result<std::string>::failure("VST 3 bundle " + path + " has no module file " + library);
+  return Result<std::string>::success(library);
 }
 
 std::string text(const char8* characters, std::size_t capacity) {
@@ -70,9 +69,9 @@ Module::Module(std::string path, std::string libraryPath, void* handle)
 Module::~Module() {
   if (factory_ != nullptr) factory_->release();
   if (entered_) {
-    if (auto exit = reinterpret_cast<ModuleExitFunction>(symbol("ModuleExit"))) exit();
+    if (void* exit = symbol(module_file::kExitName)) module_file::callExit(exit);
   }
-  dlclose(handle_);
+  module_file::close(handle_);
 }
 
 Result<std::shared_ptr<Module>> Module::load(const std::string& path) {
@@ -80,27 +79,28 @@ Result<std::shared_ptr<Module>> Module::load(const std::string& path) {
   auto library = findLibrary(path);
   if (!library) return Loaded::failure(library.error());
 
-  dlerror();
-  void* handle = dlopen(library->c_str(), RTLD_LAZY | RTLD_LOCAL);
-  if (handle == nullptr) {
-    const char* reason = dlerror();
-    return Loaded::failure("cannot load " + *library + ": " + (reason != nullptr ? reason : "unknown reason"));
-  }
+  auto handle = module_file::open(*library);
+  if (!handle) return Loaded::failure("cannot load " + *library + ": " + handle.error());
   // From here on the Module owns the handle and undoes whatever succeeded.
-  std::shared_ptr<Module> module(new Module(path, *library, handle));
+  std::shared_ptr<Module> module(new Module(path, *library, *handle));
 
-  const auto entry = reinterpret_cast<ModuleEntryFunction>(module->symbol("ModuleEntry"));
+  void* entry = module->symbol(module_file::kEntryName);
   const auto getFactory = reinterpret_cast<GetFactoryFunction>(module->symbol("GetPluginFactory"));
-  if (entry == nullptr || module->symbol("ModuleExit") == nullptr || getFactory == nullptr)
-    return Loaded::failure(*library + " is not a VST 3 module: it lacks ModuleEntry, ModuleExit or GetPluginFactory");
-  if (!entry(handle)) return Loaded::failure(*library + ": ModuleEntry reported failure");
+  if (entry == nullptr || module->symbol(module_file::kExitName) == nullptr ||
+      getFactory == nullptr)
+    return Loaded::failure(*library + " is not a VST 3 module: it lacks " +
+                           module_file::kEntryName + ", " + module_file::kExitName +
+                           " or GetPluginFactory");
+  if (!module_file::callEntry(entry, *handle))
+    return Loaded::failure(*library + ": " + module_file::kEntryName + " reported failure");
   module->entered_ = true;
   module->factory_ = getFactory();
-  if (module->factory_ == nullptr) return Loaded::failure(*library + ": GetPluginFactory returned no factory");
+  if (module->factory_ == nullptr)
+    return Loaded::failure(*library + ": GetPluginFactory returned no factory");
   return Loaded::success(std::move(module));
 }
 
-void* Module::symbol(const char* name) const { return dlsym(handle_, name); }
+void* Module::symbol(const char* name) const { return module_file::symbol(handle_, name); }
 
 FactoryInfo Module::factoryInfo() const {
   PFactoryInfo info;
@@ -130,7 +130,8 @@ std::vector<ClassInfo> Module::classes() const {
 Result<ClassInfo> Module::firstClassOf(const std::string& category) const {
   for (ClassInfo& info : classes())
     if (info.category == category) return Result<ClassInfo>::success(std::move(info));
-  return Result<ClassInfo>::failure(libraryPath_ + " has no class of category \"" + category + "\"");
+  return Result<ClassInfo>::failure(libraryPath_ + " has no class of category \"" + category +
+                                    "\"");
 }
 
 }  // namespace host

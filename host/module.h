@@ -1,8 +1,9 @@
 #pragma once
-// A loaded VST 3 plug-in module, the way a Linux host loads one: the bundle's
-// <bundle>/Contents/x86_64-linux/<name>.so is opened, ModuleEntry is called with its
-// handle, and GetPluginFactory gives the factory. Destroying the Module releases the
-// factory, calls ModuleExit and unloads the file. Plug-in instances keep their Module
+// A loaded VST 3 plug-in module, the way this system's hosts load one (host/module_file.h):
+// the bundle's module file is loaded, its entry hook is called (Linux: ModuleEntry with
+// its handle; Windows: InitDll), and GetPluginFactory gives the factory. Destroying the
+// Module releases the factory, calls the exit hook (ModuleExit, ExitDll) and unloads the
+// file. Plug-in instances keep their Module
 // alive (shared ownership), so the code is never unloaded under a living object.
 
 #include <memory>
@@ -39,7 +40,7 @@ std::string guidString(const Steinberg::FUID& classId);
 
 class Module {
  public:
-  // `path` is a bundle folder (….vst3) or the module file itself (….so).
+  // `path` is a bundle folder (….vst3) or the module file itself.
   static Result<std::shared_ptr<Module>> load(const std::string& path);
   ~Module();
   Module(const Module&) = delete;
@@ -63,7 +64,7 @@ class Module {
   std::string path_;
   std::string libraryPath_;
   void* handle_;
-  bool entered_ = false;  // ModuleEntry succeeded; ModuleExit is owed
+  bool entered_ = false;  // the entry hook succeeded; the exit hook is owed
   Steinberg::IPluginFactory* factory_ = nullptr;  // one reference held
 };
 

@@ -17,11 +17,7 @@ tresult PLUGIN_API PlugFrame::queryInterface(const TUID iid, void** obj) {
     *obj = static_cast<IPlugFrame*>(this);
     return kResultOk;
   }
-  if (runLoop_ && FUnknownPrivate::iidEqual(iid, Linux::IRunLoop::iid)) {
-    runLoop_->addRef();
-    *obj = static_cast<Linux::IRunLoop*>(runLoop_);
-    return kResultOk;
-  }
+  if (runLoop_ && RunLoop::isOfferedAs(iid)) return runLoop_->queryInterface(iid, obj);
   *obj = nullptr;
   return kNoInterface;
 }

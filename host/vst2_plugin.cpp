@@ -1,9 +1,9 @@
 #include "host/vst2_plugin.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstring>
+
+#include "host/module_file.h"
 
 namespace host {
 
@@ -13,28 +13,19 @@ using MainProc = AEffect* (*)(audioMasterCallback);
 // The host whose VSTPluginMain is running: the plug-in may call back before the
 // host knows its effect record.
 thread_local Vst2Plugin* tConstructing = nullptr;
-
-std::string fileName(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 }  // namespace
 
 std::string vst2ModuleOfBundle(const std::string& bundlePath) {
-  std::string folder = bundlePath;
-  while (!folder.empty() && folder.back() == '/') folder.pop_back();
-  std::string name = fileName(folder);
-  name = name.substr(0, name.rfind(".vst3"));
-  return folder + "/Contents/x86_64-linux/" + name + ".so";
+  return module_file::inBundle(bundlePath);
 }
 
 Result<std::unique_ptr<Vst2Plugin>> Vst2Plugin::load(const std::string& modulePath,
                                                      Vst2HostOptions options) {
   using R = Result<std::unique_ptr<Vst2Plugin>>;
-  void* library = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) return R::failure(std::string("cannot open module: ") + dlerror());
-  auto main = reinterpret_cast<MainProc>(dlsym(library, "VSTPluginMain"));
-  std::unique_ptr<Vst2Plugin> plugin(new Vst2Plugin(library, options));
+  auto library = module_file::open(modulePath);
+  if (!library) return R::failure("cannot open module: " + library.error());
+  auto main = reinterpret_cast<MainProc>(module_file::symbol(*library, "VSTPluginMain"));
+  std::unique_ptr<Vst2Plugin> plugin(new Vst2Plugin(*library, options));
   if (main == nullptr) return R::failure("the module exports no VSTPluginMain");
   tConstructing = plugin.get();
   plugin->effect_ = main(&Vst2Plugin::callback);
@@ -53,7 +44,7 @@ Vst2Plugin::Vst2Plugin(void* library, Vst2HostOptions options)
 
 Vst2Plugin::~Vst2Plugin() {
   close();
-  dlclose(library_);
+  module_file::close(library_);
 }
 
 VstIntPtr Vst2Plugin::dispatch(int opcode, int index, VstIntPtr value, void* ptr, float opt) {

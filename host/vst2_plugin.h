@@ -1,5 +1,5 @@
 #pragma once
-// A VST 2 plug-in as a Linux VST 2 host runs it: the module file is opened,
+// A VST 2 plug-in as a VST 2 host of this system runs it: the module file is opened,
 // VSTPluginMain is called with this host's callback, and the effect record it returns
 // is driven through its dispatcher and its processing and parameter entries. The
 // callback answers what hosts answer (version, sample rate, block size, process
@@ -41,7 +41,8 @@ struct Vst2HostCall {
   float opt;
 };
 
-// The module file inside a VST 3 bundle folder (…/Contents/x86_64-linux/<name>.so).
+// The module file inside a VST 3 bundle folder (see host/module_file.h), which also
+// serves VST 2 hosts.
 std::string vst2ModuleOfBundle(const std::string& bundlePath);
 
 class Vst2Plugin {

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "host/x11/editor_window.h"
+#include "host/editor_window.h"
 
 namespace host {
 

@@ -4,7 +4,7 @@
 // handler is recorded; what the window shows is compared with editor-snapshot's
 // rendering of the same setting. Skips without a display (CTest runs it under xvfb-run).
 
-#include "host/x11/editor_window.h"
+#include "host/editor_window.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

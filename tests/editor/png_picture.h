@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/x11/editor_window.h"
+#include "host/editor_window.h"
 
 namespace editor_test {
 

@@ -1,14 +1,16 @@
 #include "host/module.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
+#include "host/module_file.h"
 #include "host/plugin_instance.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
+#include "tests/host/system_library.h"
 
 namespace fs = std::filesystem;
 using host::Module;
@@ -18,7 +20,9 @@ namespace {
 // A scratch folder of this test process, removed afterwards.
 class ScratchFolder {
  public:
-  ScratchFolder() : path_(fs::temp_directory_path() / ("lobeshift-host-test-" + std::to_string(getpid()))) {
+  ScratchFolder()
+      : path_(fs::temp_directory_path() /
+              ("lobeshift-host-test-" + std::to_string(std::random_device{}()))) {
     fs::create_directories(path_);
   }
   ~ScratchFolder() { fs::remove_all(path_); }
@@ -39,22 +43,27 @@ TEST(Module, AMissingBundleIsReportedByItsPath) {
 TEST(Module, ABundleWithoutItsModuleFileIsReported) {
   ScratchFolder scratch;
   const fs::path bundle = scratch.path() / "Empty.vst3";
-  fs::create_directories(bundle / "Contents" / "x86_64-linux");
+  const fs::path moduleFile = host::module_file::inBundle(bundle.string());
+  fs::create_directories(moduleFile.parent_path());
   auto module = Module::load(bundle.string());
   ASSERT_FALSE(module.ok());
-  EXPECT_NE(module.error().find("Contents/x86_64-linux/Empty.so"), std::string::npos) << module.error();
+  // Linux: Contents/x86_64-linux/Empty.so; Windows: Contents\x86_64-win\Empty.vst3.
+  const fs::path inContents =
+      fs::path("Contents") / moduleFile.parent_path().filename() / moduleFile.filename();
+  EXPECT_NE(module.error().find(inContents.string()), std::string::npos) << module.error();
+  EXPECT_EQ(moduleFile.stem(), "Empty");
 }
 
 TEST(Module, AFileThatIsNoLibraryOrNoPlugInIsRefused) {
   ScratchFolder scratch;
-  const fs::path garbage = scratch.path() / "Garbage.so";
+  const fs::path garbage = scratch.path() / "Garbage.vst3";
   std::ofstream(garbage) << "not a shared library";
   auto notALibrary = Module::load(garbage.string());
   ASSERT_FALSE(notALibrary.ok());
   EXPECT_NE(notALibrary.error().find("cannot load"), std::string::npos) << notALibrary.error();
 
   // A real shared library, but not a VST 3 module.
-  auto notAPlugIn = Module::load("/lib/x86_64-linux-gnu/libm.so.6");
+  auto notAPlugIn = Module::load(host_test::systemLibrary());
   ASSERT_FALSE(notAPlugIn.ok());
   EXPECT_NE(notAPlugIn.error().find("not a VST 3 module"), std::string::npos) << notAPlugIn.error();
 }
@@ -62,7 +71,8 @@ TEST(Module, AFileThatIsNoLibraryOrNoPlugInIsRefused) {
 TEST(Module, LoadsABundleAndListsItsClasses) {
   auto module = Module::load(LOBESHIFT_TEST_BUNDLE);
   ASSERT_TRUE(module.ok()) << module.error();
-  EXPECT_EQ(fs::path((*module)->libraryPath()).filename(), "LobeshiftTestGain.so");
+  EXPECT_EQ((*module)->libraryPath(), host::module_file::inBundle(LOBESHIFT_TEST_BUNDLE));
+  EXPECT_EQ(fs::path((*module)->libraryPath()).stem(), "LobeshiftTestGain");
 
   const host::FactoryInfo factory = (*module)->factoryInfo();
   EXPECT_EQ(factory.vendor, "Lobeshift Tests");
@@ -86,8 +96,7 @@ TEST(Module, LoadsABundleAndListsItsClasses) {
 }
 
 TEST(Module, LoadsTheModuleFileDirectlyToo) {
-  const fs::path library = fs::path(LOBESHIFT_TEST_BUNDLE) / "Contents" / "x86_64-linux" / "LobeshiftTestGain.so";
-  auto module = Module::load(library.string());
+  auto module = Module::load(host::module_file::inBundle(LOBESHIFT_TEST_BUNDLE));
   ASSERT_TRUE(module.ok()) << module.error();
   EXPECT_EQ((*module)->classes().size(), 2u);
 }

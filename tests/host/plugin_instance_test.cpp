@@ -6,72 +6,15 @@
 
 #include <cstring>
 
-#include "host/manual_clock.h"
-#include "pluginterfaces/vst/ivstmessage.h"
-#include "tests/sdk/test_plugin/gain_ids.h"
+#include "tests/host/plugin_instance_fixture.h"
 
 using namespace Steinberg;
 using namespace std::chrono_literals;
 using namespace gain_plugin;
 using host::ComponentHandler;
 using host::PluginInstance;
-
-namespace {
-
-constexpr int32 kBlock = 64;
-
-class PluginInstanceTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto loaded = host::Module::load(LOBESHIFT_TEST_BUNDLE);
-    ASSERT_TRUE(loaded.ok()) << loaded.error();
-    module = *loaded;
-    plugin = createInstance();
-    ASSERT_TRUE(plugin);
-  }
-
-  std::unique_ptr<PluginInstance> createInstance() {
-    auto created = PluginInstance::create(module, context);
-    EXPECT_TRUE(created.ok()) << created.error();
-    return created.ok() ? std::move(*created) : nullptr;
-  }
-
-  void startProcessing(PluginInstance& instance) {
-    ASSERT_TRUE(instance.setupProcessing(48000.0, kBlock).ok());
-    ASSERT_TRUE(instance.activate().ok());
-  }
-
-  // Fills both input channels with `value`, processes a block and returns output sample 0 of channel 0.
-  float processConstant(PluginInstance& instance, float value) {
-    for (int32 channel = 0; channel < 2; ++channel) std::fill_n(instance.buffers().inputChannel(0, channel), kBlock, value);
-    EXPECT_EQ(instance.process(kBlock), kResultOk);
-    const float* left = instance.buffers().outputChannel(0, 0);
-    const float* right = instance.buffers().outputChannel(0, 1);
-    EXPECT_TRUE(std::all_of(left, left + kBlock, [&](float s) { return s == left[0]; }));
-    EXPECT_TRUE(std::equal(left, left + kBlock, right));
-    return left[0];
-  }
-
-  void sendToController(const char* id, const std::function<void(Vst::IAttributeList&)>& fill) {
-    FUnknownPtr<Vst::IConnectionPoint> controllerPoint(plugin->controller());
-    ASSERT_TRUE(controllerPoint);
-    TUID messageIid;
-    Vst::IMessage::iid.toTUID(messageIid);
-    void* object = nullptr;
-    ASSERT_EQ(context->createInstance(messageIid, messageIid, &object), kResultTrue);
-    IPtr<Vst::IMessage> message = owned(static_cast<Vst::IMessage*>(object));
-    message->setMessageID(id);
-    fill(*message->getAttributes());
-    controllerPoint->notify(message);
-  }
-
-  host::ManualClock time;
-  std::shared_ptr<host::HostContext> context = std::make_shared<host::HostContext>(u"Test Host", time.clock());
-  std::shared_ptr<host::Module> module;
-  std::unique_ptr<PluginInstance> plugin;
-};
-
-}  // namespace
+using host_test::kBlock;
+using host_test::PluginInstanceTest;
 
 TEST_F(PluginInstanceTest, CreatesTheProcessorAndTheControllerItNames) {
   EXPECT_TRUE(plugin->controllerIsSeparate());
@@ -148,20 +91,13 @@ TEST_F(PluginInstanceTest, OutputParameterChangesReachTheController) {
   EXPECT_EQ(plugin->controller()->getParamNormalized(kOutputPeak), 0.375);
 }
 
-TEST_F(PluginInstanceTest, LevelMessagesTravelFromProcessorToControllerOnTheRunLoop) {
+TEST_F(PluginInstanceTest, LevelMessagesReachTheControllerThroughTheHostsMainLoop) {
   startProcessing(*plugin);
   processConstant(*plugin, 0.5f);
-  EXPECT_EQ(plugin->runLoop().timerCount(), 1u);
-  time.advance(std::chrono::milliseconds(kLevelInterval - 1));
-  plugin->runLoop().pump();
   EXPECT_EQ(plugin->controller()->getParamNormalized(kLevel), 0.0);
-  time.advance(1ms);
-  EXPECT_EQ(plugin->runLoop().pump(), 1);
-  EXPECT_EQ(plugin->controller()->getParamNormalized(kLevel), 0.5);
-  // The peak was taken: the next tick without audio reports silence.
-  time.advance(std::chrono::milliseconds(kLevelInterval));
-  plugin->runLoop().pump();
-  EXPECT_EQ(plugin->controller()->getParamNormalized(kLevel), 0.0);
+  EXPECT_TRUE(elapseUntil([&] { return plugin->controller()->getParamNormalized(kLevel) == 0.5; }));
+  // The peak was taken: a later tick without audio reports silence.
+  EXPECT_TRUE(elapseUntil([&] { return plugin->controller()->getParamNormalized(kLevel) == 0.0; }));
 }
 
 TEST_F(PluginInstanceTest, StateSurvivesAProjectSaveAndLoad) {
@@ -190,8 +126,10 @@ TEST_F(PluginInstanceTest, ABrokenStateIsRefusedAndChangesNothing) {
 }
 
 TEST_F(PluginInstanceTest, ThePlugInDecidesWhichBusArrangementsItTakes) {
-  EXPECT_EQ(plugin->setBusArrangements({Vst::SpeakerArr::kMono}, {Vst::SpeakerArr::kMono}), kResultFalse);
-  EXPECT_EQ(plugin->setBusArrangements({Vst::SpeakerArr::kStereo}, {Vst::SpeakerArr::kStereo}), kResultTrue);
+  EXPECT_EQ(plugin->setBusArrangements({Vst::SpeakerArr::kMono}, {Vst::SpeakerArr::kMono}),
+            kResultFalse);
+  EXPECT_EQ(plugin->setBusArrangements({Vst::SpeakerArr::kStereo}, {Vst::SpeakerArr::kStereo}),
+            kResultTrue);
   startProcessing(*plugin);
   EXPECT_EQ(plugin->buffers().inputChannelCount(0), 2);
   EXPECT_EQ(plugin->buffers().outputChannelCount(0), 2);
@@ -225,14 +163,4 @@ TEST_F(PluginInstanceTest, MisuseGetsAClearAnswer) {
   EXPECT_FALSE(plugin->setupProcessing(44100.0, kBlock).ok());  // while active
   ASSERT_TRUE(plugin->deactivate().ok());
   EXPECT_TRUE(plugin->setupProcessing(44100.0, kBlock).ok());
-}
-
-TEST_F(PluginInstanceTest, TheRunLoopServesItsTimersUntilTheLastInstanceGoes) {
-  auto second = createInstance();
-  ASSERT_TRUE(second);
-  EXPECT_EQ(context->runLoop().timerCount(), 2u);
-  plugin.reset();
-  EXPECT_EQ(context->runLoop().timerCount(), 1u);
-  second.reset();
-  EXPECT_EQ(context->runLoop().timerCount(), 0u);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "micdata/microphone_data.h"
@@ -28,7 +29,7 @@ class PolarPlotTest : public ::testing::Test {
 
   // Ink near the point at `radius` pixels from the centre, at `degrees` clockwise from up.
   int inkAt(double degrees, double radius) {
-    const double theta = degrees * M_PI / 180;
+    const double theta = degrees * std::numbers::pi / 180;
     const int x = static_cast<int>(std::floor(70 + std::sin(theta) * radius));
     const int y = static_cast<int>(std::floor(70 - std::cos(theta) * radius));
     int ink = 0;

@@ -1,22 +1,23 @@
 // The module's exports, factory information and class records, as a host reads them.
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <cstring>
 
 #include "host/module.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
+#include "tests/plugin/module_exports.h"
 #include "tests/plugin/plugin_fixture.h"
 
 using namespace Steinberg;
+using plugin_test::FactoryTest;
 
 namespace {
 
 struct ExpectedClass {
   const char* guid;
-  unsigned char linuxBytes[16];  // the TUID as hosts here see it: the four words big-endian
+  unsigned char linuxBytes[16];  // the TUID as Linux hosts see it: the four words big-endian
+  unsigned char comBytes[16];    // as Windows hosts see it: COM's order
   const char* category;
   const char* name;
   uint32 classFlags;
@@ -25,29 +26,51 @@ struct ExpectedClass {
 
 #if LOBESHIFT_STEREO
 const ExpectedClass kProcessor{"{239B9121-C445-40EB-9DFE-4E2FC05CBB2C}",
-                               {0x23, 0x9B, 0x91, 0x21, 0xC4, 0x45, 0x40, 0xEB, 0x9D, 0xFE, 0x4E, 0x2F, 0xC0, 0x5C,
-                                0xBB, 0x2C},
-                               "Audio Module Class", "Lobeshift Stereo", 1, "Fx"};
+                               {0x23, 0x9B, 0x91, 0x21, 0xC4, 0x45, 0x40, 0xEB, 0x9D, 0xFE, 0x4E,
+                                0x2F, 0xC0, 0x5C, 0xBB, 0x2C},
+                               {0x21, 0x91, 0x9B, 0x23, 0x45, 0xC4, 0xEB, 0x40, 0x9D, 0xFE, 0x4E,
+                                0x2F, 0xC0, 0x5C, 0xBB, 0x2C},
+                               "Audio Module Class",
+                               "Lobeshift Stereo",
+                               1,
+                               "Fx"};
 const ExpectedClass kController{"{2F78E25B-7936-4AF9-8B57-0FB79FB4F3D5}",
-                                {0x2F, 0x78, 0xE2, 0x5B, 0x79, 0x36, 0x4A, 0xF9, 0x8B, 0x57, 0x0F, 0xB7, 0x9F, 0xB4,
-                                 0xF3, 0xD5},
-                                "Component Controller Class", "Lobeshift StereoController", 0, ""};
+                                {0x2F, 0x78, 0xE2, 0x5B, 0x79, 0x36, 0x4A, 0xF9, 0x8B, 0x57, 0x0F,
+                                 0xB7, 0x9F, 0xB4, 0xF3, 0xD5},
+                                {0x5B, 0xE2, 0x78, 0x2F, 0x36, 0x79, 0xF9, 0x4A, 0x8B, 0x57, 0x0F,
+                                 0xB7, 0x9F, 0xB4, 0xF3, 0xD5},
+                                "Component Controller Class",
+                                "Lobeshift StereoController",
+                                0,
+                                ""};
 #else
 const ExpectedClass kProcessor{"{58B6D178-17C2-4E20-856B-AEC38AC3C135}",
-                               {0x58, 0xB6, 0xD1, 0x78, 0x17, 0xC2, 0x4E, 0x20, 0x85, 0x6B, 0xAE, 0xC3, 0x8A, 0xC3,
-                                0xC1, 0x35},
-                               "Audio Module Class", "Lobeshift", 1, "Fx"};
+                               {0x58, 0xB6, 0xD1, 0x78, 0x17, 0xC2, 0x4E, 0x20, 0x85, 0x6B, 0xAE,
+                                0xC3, 0x8A, 0xC3, 0xC1, 0x35},
+                               {0x78, 0xD1, 0xB6, 0x58, 0xC2, 0x17, 0x20, 0x4E, 0x85, 0x6B, 0xAE,
+                                0xC3, 0x8A, 0xC3, 0xC1, 0x35},
+                               "Audio Module Class",
+                               "Lobeshift",
+                               1,
+                               "Fx"};
 const ExpectedClass kController{"{0B1751D8-2B23-47B2-886E-4EA932696A6A}",
-                                {0x0B, 0x17, 0x51, 0xD8, 0x2B, 0x23, 0x47, 0xB2, 0x88, 0x6E, 0x4E, 0xA9, 0x32, 0x69,
-                                 0x6A, 0x6A},
-                                "Component Controller Class", "LobeshiftController", 0, ""};
+                                {0x0B, 0x17, 0x51, 0xD8, 0x2B, 0x23, 0x47, 0xB2, 0x88, 0x6E, 0x4E,
+                                 0xA9, 0x32, 0x69, 0x6A, 0x6A},
+                                {0xD8, 0x51, 0x17, 0x0B, 0x23, 0x2B, 0xB2, 0x47, 0x88, 0x6E, 0x4E,
+                                 0xA9, 0x32, 0x69, 0x6A, 0x6A},
+                                "Component Controller Class",
+                                "LobeshiftController",
+                                0,
+                                ""};
 #endif
 
 void expectClass(IPluginFactory3& factory, int32 index, const ExpectedClass& expected) {
   SCOPED_TRACE(expected.name);
   PClassInfo2 info;
   ASSERT_EQ(factory.getClassInfo2(index, &info), kResultOk);
-  EXPECT_EQ(std::memcmp(info.cid, expected.linuxBytes, sizeof(TUID)), 0);
+  const unsigned char* bytes =
+      plugin_test::classIdsInComOrder() ? expected.comBytes : expected.linuxBytes;
+  EXPECT_EQ(std::memcmp(info.cid, bytes, sizeof(TUID)), 0);
   EXPECT_EQ(host::guidString(FUID::fromTUID(info.cid)), expected.guid);
   EXPECT_EQ(info.cardinality, PClassInfo::kManyInstances);
   EXPECT_STREQ(info.category, expected.category);
@@ -60,45 +83,12 @@ void expectClass(IPluginFactory3& factory, int32 index, const ExpectedClass& exp
 
   PClassInfoW wide;
   ASSERT_EQ(factory.getClassInfoUnicode(index, &wide), kResultOk);
-  EXPECT_EQ(std::memcmp(wide.cid, expected.linuxBytes, sizeof(TUID)), 0);
-  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(wide.name)).size(), std::strlen(expected.name));
+  EXPECT_EQ(std::memcmp(wide.cid, bytes, sizeof(TUID)), 0);
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(wide.name)).size(),
+            std::strlen(expected.name));
 }
-
-class FactoryTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    module = plugin_test::loadBundle(LOBESHIFT_BUNDLE);
-    ASSERT_TRUE(module);
-    factory = FUnknownPtr<IPluginFactory3>(module->factory());
-    ASSERT_TRUE(factory);
-  }
-  std::shared_ptr<host::Module> module;
-  IPtr<IPluginFactory3> factory;
-};
 
 }  // namespace
-
-TEST_F(FactoryTest, ExportsTheFactoryAndTheLinuxEntryPointsOnly) {
-  for (const char* name : {"GetPluginFactory", "ModuleEntry", "ModuleExit", "VSTPluginMain"})
-    EXPECT_NE(module->symbol(name), nullptr) << name;
-  // Windows' module hooks and the old VST 2 alias are not what Linux hosts look for.
-  EXPECT_EQ(module->symbol("InitDll"), nullptr);
-  EXPECT_EQ(module->symbol("main"), nullptr);
-  EXPECT_EQ(module->symbol("createInstance"), nullptr);
-}
-
-TEST(ModuleLifetime, AHostThatQuitsWithoutLeavingTheModuleExitsCleanly) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  const std::string library = plugin_test::loadBundle(LOBESHIFT_BUNDLE)->libraryPath();
-  EXPECT_EXIT(
-      {
-        void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-        auto moduleEntry = reinterpret_cast<bool (*)(void*)>(dlsym(handle, "ModuleEntry"));
-        if (moduleEntry == nullptr || !moduleEntry(handle)) std::_Exit(2);
-        std::exit(0);  // no ModuleExit, no dlclose
-      },
-      ::testing::ExitedWithCode(0), "");
-}
 
 TEST_F(FactoryTest, EveryCallGivesTheOneFactoryWithOneMoreReference) {
   using GetFactory = IPluginFactory* (*)();

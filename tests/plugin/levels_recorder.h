@@ -9,6 +9,7 @@
 
 #include "host/plugin_instance.h"
 #include "pluginterfaces/vst/ivstmessage.h"
+#include "tests/plugin/plugin_fixture.h"
 
 namespace plugin_test {
 
@@ -22,7 +23,8 @@ class LevelsRecorder : public Steinberg::Vst::IConnectionPoint {
 
   explicit LevelsRecorder(host::PluginInstance& instance)
       : processor_(Steinberg::FUnknownPtr<Steinberg::Vst::IConnectionPoint>(instance.component())),
-        controller_(Steinberg::FUnknownPtr<Steinberg::Vst::IConnectionPoint>(instance.controller())) {
+        controller_(
+            Steinberg::FUnknownPtr<Steinberg::Vst::IConnectionPoint>(instance.controller())) {
     EXPECT_EQ(processor_->disconnect(controller_), Steinberg::kResultOk);
     EXPECT_EQ(processor_->connect(this), Steinberg::kResultOk);
   }
@@ -32,13 +34,16 @@ class LevelsRecorder : public Steinberg::Vst::IConnectionPoint {
   }
 
   Steinberg::tresult PLUGIN_API connect(IConnectionPoint*) override { return Steinberg::kResultOk; }
-  Steinberg::tresult PLUGIN_API disconnect(IConnectionPoint*) override { return Steinberg::kResultOk; }
+  Steinberg::tresult PLUGIN_API disconnect(IConnectionPoint*) override {
+    return Steinberg::kResultOk;
+  }
   Steinberg::tresult PLUGIN_API notify(Steinberg::Vst::IMessage* message) override {
     const void* data = nullptr;
     Steinberg::uint32 size = 0;
     message->getAttributes()->getBinary("vuValue", data, size);
     const auto* values = static_cast<const float*>(data);
-    messages.push_back({message->getMessageID(), std::vector<float>(values, values + size / sizeof(float)), size});
+    messages.push_back(
+        {message->getMessageID(), std::vector<float>(values, values + size / sizeof(float)), size});
     return Steinberg::kResultOk;
   }
 
@@ -57,5 +62,12 @@ class LevelsRecorder : public Steinberg::Vst::IConnectionPoint {
   Steinberg::IPtr<Steinberg::Vst::IConnectionPoint> processor_;
   Steinberg::IPtr<Steinberg::Vst::IConnectionPoint> controller_;
 };
+
+// One block with a constant of its own on every input channel (some negative, say).
+inline void feedConstants(host::PluginInstance& instance, const float (&values)[4]) {
+  for (int channel = 0; channel < kInputChannels; ++channel)
+    std::fill_n(instance.buffers().inputChannel(0, channel), kBlock, values[channel]);
+  ASSERT_EQ(instance.process(kBlock), Steinberg::kResultOk);
+}
 
 }  // namespace plugin_test

@@ -1,12 +1,14 @@
 #pragma once
 // The real bundle of this test's build (LOBESHIFT_BUNDLE), loaded and run through the
-// host library the way a DAW runs it, with a run loop on a manual clock. Expected
+// host library the way a DAW runs it, with a run loop on a manual clock (waited out in real
+// time on Windows, whose timers keep the system's time). Expected
 // values come from the parameter table of the same build.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -65,7 +67,8 @@ inline void applyToEngine(PlugIn_DirectivityEngine& engine, int pair, const Sent
     const bool shared = id < 10;
     const bool ownGain = !shared && static_cast<int>((id - 10) / 2) == pair;
     if (shared || ownGain)
-      engine.updateParameter(shared ? id : 10 + (id - 10) % 2, static_cast<float>(normalizedToPlain(id, normalized)));
+      engine.updateParameter(shared ? id : 10 + (id - 10) % 2,
+                             static_cast<float>(normalizedToPlain(id, normalized)));
   }
 }
 
@@ -100,9 +103,14 @@ class PluginTest : public ::testing::Test {
     time.advance(std::chrono::milliseconds(milliseconds));
     context->runLoop().pump();
   }
+  // Lets the host's main loop run until `done` holds (see host::pumpUntil).
+  bool elapseUntil(const std::function<bool()>& done) {
+    return host::pumpUntil(time, context->runLoop(), done);
+  }
 
   host::ManualClock time;
-  std::shared_ptr<host::HostContext> context = std::make_shared<host::HostContext>(u"Plug-in Test", time.clock());
+  std::shared_ptr<host::HostContext> context =
+      std::make_shared<host::HostContext>(u"Plug-in Test", time.clock());
   std::shared_ptr<host::Module> module;
   std::unique_ptr<host::PluginInstance> plugin;
 };

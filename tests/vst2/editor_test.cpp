@@ -6,7 +6,7 @@
 #include <set>
 #include <thread>
 
-#include "host/x11/editor_window.h"
+#include "host/editor_window.h"
 #include "vst2_fixture.h"
 
 namespace vst2_test {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 #include "controller/class_ids.h"
@@ -62,7 +63,7 @@ inline host::Vst2Channels distinctSignals(int channels, std::size_t length) {
     const double level = 0.5 / (c + 1);
     for (std::size_t i = 0; i < length; ++i)
       signals[c][i] =
-          static_cast<float>(level * std::sin(2.0 * M_PI * frequency * i / kSampleRate));
+          static_cast<float>(level * std::sin(2.0 * std::numbers::pi * frequency * i / kSampleRate));
   }
   return signals;
 }

@@ -20,6 +20,10 @@ RunLoop::RunLoop(Clock clock)
 
 RunLoop::~RunLoop() = default;
 
+bool RunLoop::isOfferedAs(const TUID iid) {
+  return FUnknownPrivate::iidEqual(iid, Linux::IRunLoop_iid);
+}
+
 tresult PLUGIN_API RunLoop::queryInterface(const TUID iid, void** obj) {
   if (obj == nullptr) return kInvalidArgument;
   QUERY_INTERFACE(iid, obj, FUnknown::iid, IRunLoop)
@@ -38,8 +42,9 @@ uint32 PLUGIN_API RunLoop::release() {
 
 tresult PLUGIN_API RunLoop::registerEventHandler(IEventHandler* handler, FileDescriptor fd) {
   if (handler == nullptr || fd < 0) return kInvalidArgument;
-  const bool known = std::any_of(watches_.begin(), watches_.end(),
-                                 [&](const Watch& w) { return w.handler == handler && w.fd == fd; });
+  const bool known = std::any_of(watches_.begin(), watches_.end(), [&](const Watch& w) {
+    return w.handler == handler && w.fd == fd;
+  });
   if (known) return kResultFalse;
   watches_.push_back({nextSerial_++, IPtr<IEventHandler>(handler), fd});
   return kResultOk;
@@ -47,14 +52,17 @@ tresult PLUGIN_API RunLoop::registerEventHandler(IEventHandler* handler, FileDes
 
 tresult PLUGIN_API RunLoop::unregisterEventHandler(IEventHandler* handler) {
   if (handler == nullptr) return kInvalidArgument;
-  const auto removed = std::erase_if(watches_, [&](const Watch& w) { return w.handler == handler; });
+  const auto removed =
+      std::erase_if(watches_, [&](const Watch& w) { return w.handler == handler; });
   return removed > 0 ? kResultOk : kResultFalse;
 }
 
-tresult PLUGIN_API RunLoop::registerTimer(ITimerHandler* handler, Linux::TimerInterval milliseconds) {
+tresult PLUGIN_API RunLoop::registerTimer(ITimerHandler* handler,
+                                          Linux::TimerInterval milliseconds) {
   if (handler == nullptr || milliseconds == 0) return kInvalidArgument;
   // Longer than anyone waits for, and short enough that due times never overflow.
-  const std::chrono::milliseconds interval(std::min<Linux::TimerInterval>(milliseconds, kLongestInterval));
+  const std::chrono::milliseconds interval(
+      std::min<Linux::TimerInterval>(milliseconds, kLongestInterval));
   timers_.push_back({nextSerial_++, IPtr<ITimerHandler>(handler), interval, clock_() + interval});
   return kResultOk;
 }
@@ -100,7 +108,8 @@ int RunLoop::dispatchDescriptors(int pollTimeoutMilliseconds) {
   for (std::size_t i = 0; i < descriptors.size(); ++i) {
     // POLLNVAL: the descriptor was closed without unregistering; there is nothing to read.
     if ((descriptors[i].revents & (POLLIN | POLLPRI | POLLERR | POLLHUP)) == 0) continue;
-    auto watch = std::find_if(watches_.begin(), watches_.end(), [&](const Watch& w) { return w.serial == serials[i]; });
+    auto watch = std::find_if(watches_.begin(), watches_.end(),
+                              [&](const Watch& w) { return w.serial == serials[i]; });
     if (watch == watches_.end()) continue;
     IPtr<IEventHandler> handler = watch->handler;
     handler->onFDIsSet(descriptors[i].fd);
@@ -110,7 +119,8 @@ int RunLoop::dispatchDescriptors(int pollTimeoutMilliseconds) {
 }
 
 RunLoop::Timer* RunLoop::findTimer(std::uint64_t serial) {
-  auto found = std::find_if(timers_.begin(), timers_.end(), [serial](const Timer& t) { return t.serial == serial; });
+  auto found = std::find_if(timers_.begin(), timers_.end(),
+                            [serial](const Timer& t) { return t.serial == serial; });
   return found == timers_.end() ? nullptr : &*found;
 }
 

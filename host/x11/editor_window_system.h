@@ -1,9 +1,9 @@
 #pragma once
-// What a Linux DAW does with a plug-in's editor: a top-level X11 window of the
-// editor's size as parent, a plug-in frame that offers the host's run loop, attach,
-// pump the run loop, remove. Also what a user does to the window: pointer moves,
-// button presses and key presses sent through the X server's test extension, so that
-// they reach the editor exactly as a user's would, and the window's pixels as shown.
+// X11 (included through host/editor_window.h): what a Linux DAW does with a plug-in's
+// editor: a top-level X11 window of the editor's size as parent, a plug-in frame that
+// offers the host's run loop, attach, pump the run loop, remove. Also what a user does to the
+// window: pointer moves, button presses and key presses sent through the X server's test extension,
+// so that they reach the editor exactly as a user's would, and the window's pixels as shown.
 //
 //   host::EditorWindow window(runLoop);        // check window.ok()
 //   window.attach(view);                       // the host's window becomes the parent
@@ -22,25 +22,11 @@
 #include "host/plug_frame.h"
 #include "host/result.h"
 #include "host/run_loop.h"
+#include "host/window_pixels.h"
 
 struct _XDisplay;
 
 namespace host {
-
-enum class Key { kShift, kControl, kAlt };
-
-struct Rgb {
-  std::uint8_t red = 0, green = 0, blue = 0;
-  bool operator==(const Rgb&) const = default;
-};
-
-// Pixels as the screen shows them, row by row.
-struct Screenshot {
-  int width = 0;
-  int height = 0;
-  std::vector<Rgb> pixels;
-  Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
 
 class EditorWindow {
  public:
