@@ -456,6 +456,26 @@ TEST_F(Win32Window, TheToolkitsTimersTickOnTheThreadThatStartedThem) {
   EXPECT_EQ(ticks, 3);  // stopped from its own tick
 }
 
+TEST_F(Win32Window, TwoEditorsOpenTogetherAndCloseInEitherOrder) {
+  // The window class is the module's while any editor window is open, and again after.
+  WindowEditor second(controller, &listener, nullptr);
+  ASSERT_EQ(editor->attached(parent, kPlatformTypeHWND), kResultOk);
+  ASSERT_EQ(second.attached(parent, kPlatformTypeHWND), kResultOk);
+  auto* platformFrame =
+      dynamic_cast<VSTGUI::Win32PlatformFrame*>(second.currentFrame()->getPlatformFrame());
+  ASSERT_NE(platformFrame, nullptr);
+  const HWND secondWindow = platformFrame->getWindow();
+  EXPECT_EQ(editor->removed(), kResultOk);
+  ASSERT_TRUE(IsWindow(secondWindow));
+  second.swatchColour = VSTGUI::kRedCColor;
+  second.swatch->setDirty();
+  EXPECT_TRUE(waitForPixel(secondWindow, 70, 20, VSTGUI::kRedCColor));
+  EXPECT_EQ(second.removed(), kResultOk);
+  ASSERT_EQ(editor->attached(parent, kPlatformTypeHWND), kResultOk);
+  EXPECT_TRUE(waitForPixel(editorWindow(), 14, 14, toolkit_test::kStackRed));
+  EXPECT_EQ(editor->removed(), kResultOk);
+}
+
 TEST_F(Win32Window, ABadParentWindowFailsCleanly) {
   EXPECT_EQ(editor->attached(reinterpret_cast<void*>(0x7ffffff0), kPlatformTypeHWND), kResultFalse);
   EXPECT_EQ(editor->currentFrame(), nullptr);
