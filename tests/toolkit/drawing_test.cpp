@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/diagnostics.h"
+#include "toolkit/platform/font_faces.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -12,10 +13,11 @@ using namespace toolkit_test;
 // Channels within a small tolerance: anti-aliasing and premultiplication round.
 ::testing::AssertionResult near(const CColor& actual, const CColor& expected, int tolerance = 2) {
   auto off = [&](int a, int b) { return std::abs(a - b) > tolerance; };
-  if (off(actual.red, expected.red) || off(actual.green, expected.green) || off(actual.blue, expected.blue) ||
-      off(actual.alpha, expected.alpha))
-    return ::testing::AssertionFailure() << "(" << int(actual.red) << ", " << int(actual.green) << ", "
-                                         << int(actual.blue) << ", " << int(actual.alpha) << ")";
+  if (off(actual.red, expected.red) || off(actual.green, expected.green) ||
+      off(actual.blue, expected.blue) || off(actual.alpha, expected.alpha))
+    return ::testing::AssertionFailure()
+           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue)
+           << ", " << int(actual.alpha) << ")";
   return ::testing::AssertionSuccess();
 }
 
@@ -78,18 +80,20 @@ TEST(Drawing, DrawingSettingsDoNotLeakFromOneViewToTheNext) {
 
 TEST(Drawing, OffscreenCopyShowsTheTargetWhereNothingWasDrawn) {
   OffscreenFrame frame;
-  frame->addView(new PaintedView(CRect(30, 30, 50, 50), [&](CDrawContext* context, const CRect& size) {
-    COffscreenContext* offscreen = COffscreenContext::create(frame.get(), size.getWidth(), size.getHeight());
-    EXPECT_EQ(offscreen->getWidth(), 20);
-    offscreen->setFrameColor(kRedCColor);
-    offscreen->setDrawMode(kAntiAliasing);
-    offscreen->beginDraw();
-    offscreen->moveTo(CPoint(0, 10.5));
-    offscreen->lineTo(CPoint(20, 10.5));
-    offscreen->endDraw();
-    offscreen->copyFrom(context, size);
-    offscreen->forget();
-  }));
+  frame->addView(
+      new PaintedView(CRect(30, 30, 50, 50), [&](CDrawContext* context, const CRect& size) {
+        COffscreenContext* offscreen =
+            COffscreenContext::create(frame.get(), size.getWidth(), size.getHeight());
+        EXPECT_EQ(offscreen->getWidth(), 20);
+        offscreen->setFrameColor(kRedCColor);
+        offscreen->setDrawMode(kAntiAliasing);
+        offscreen->beginDraw();
+        offscreen->moveTo(CPoint(0, 10.5));
+        offscreen->lineTo(CPoint(20, 10.5));
+        offscreen->endDraw();
+        offscreen->copyFrom(context, size);
+        offscreen->forget();
+      }));
   EXPECT_EQ(frame.pixel(35, 40), kRedCColor);
   EXPECT_EQ(frame.pixel(35, 35), kBackground);
   EXPECT_EQ(frame.pixel(49, 49), kBackground);
@@ -102,13 +106,14 @@ TEST(Drawing, BitmapsLoadByNameInAnyCaseAndDrawFromASourceOffset) {
   ASSERT_TRUE(stack->isLoaded());
   EXPECT_EQ(stack->getWidth(), 8);
   EXPECT_EQ(stack->getHeight(), 24);
-  frame->addView(new PaintedView(CRect(0, 0, 100, 100), [stack](CDrawContext* context, const CRect&) {
-    stack->draw(context, CRect(0, 0, 8, 8));                    // the top image
-    stack->draw(context, CRect(10, 0, 18, 8), CPoint(0, 8));    // the middle one
-    stack->draw(context, CRect(20, 0, 28, 8), CPoint(0, 16));   // the bottom one
-    stack->draw(context, CRect(30, 0, 38, 8), CPoint(0, 16), 0.5f);
-    stack->draw(context, CRect(40, 0, 48, 30), CPoint(0, 16));  // nothing below the image's end
-  }));
+  frame->addView(
+      new PaintedView(CRect(0, 0, 100, 100), [stack](CDrawContext* context, const CRect&) {
+        stack->draw(context, CRect(0, 0, 8, 8));                   // the top image
+        stack->draw(context, CRect(10, 0, 18, 8), CPoint(0, 8));   // the middle one
+        stack->draw(context, CRect(20, 0, 28, 8), CPoint(0, 16));  // the bottom one
+        stack->draw(context, CRect(30, 0, 38, 8), CPoint(0, 16), 0.5f);
+        stack->draw(context, CRect(40, 0, 48, 30), CPoint(0, 16));  // nothing below the image's end
+      }));
   EXPECT_EQ(frame.pixel(4, 4), kStackRed);
   EXPECT_EQ(frame.pixel(7, 7), kStackRed);
   EXPECT_EQ(frame.pixel(14, 0), kStackGreen);
@@ -142,28 +147,47 @@ TEST(Drawing, MissingOrDamagedBitmapsDrawNothingAndSaySo) {
   broken->forget();
 }
 
-TEST(Drawing, TextInAMissingFamilyDrawsWithTheInstalledSansFace) {
-  auto render = [](const char* family) {
-    OffscreenFrame frame(CRect(0, 0, 80, 20));
-    auto* label = new CTextLabel(CRect(0, 0, 80, 20), "0.50 @ 1kHz");
-    auto* font = new CFontDesc(family, 10);
-    label->setFont(font);
-    font->forget();
-    label->setFontColor(kWhiteCColor);
-    label->setBackColor(kBlackCColor);
-    label->setStyle(kNoFrame);
-    frame->addView(label);
-    std::vector<CColor> pixels;
-    for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 80; ++x) pixels.push_back(frame.pixel(x, y));
-    return pixels;
-  };
-  const auto verdana = render("Verdana");
-  const auto dejaVu = render("DejaVu Sans");
-  EXPECT_EQ(verdana, dejaVu);
+// The text "0.50 @ 1kHz" in white on black, as a label draws it.
+std::vector<CColor> renderText(const char* family, int32_t style = kNormalFace) {
+  OffscreenFrame frame(CRect(0, 0, 80, 20));
+  auto* label = new CTextLabel(CRect(0, 0, 80, 20), "0.50 @ 1kHz");
+  auto* font = new CFontDesc(family, 10, style);
+  label->setFont(font);
+  font->forget();
+  label->setFontColor(kWhiteCColor);
+  label->setBackColor(kBlackCColor);
+  label->setStyle(kNoFrame);
+  frame->addView(label);
+  std::vector<CColor> pixels;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 80; ++x) pixels.push_back(frame.pixel(x, y));
+  return pixels;
+}
+
+int inkOf(const std::vector<CColor>& pixels) {
   int inked = 0;
-  for (const CColor& pixel : verdana) inked += pixel.red > 128 ? 1 : 0;
-  EXPECT_GT(inked, 40);  // the text is there
+  for (const CColor& pixel : pixels) inked += pixel.red > 128 ? 1 : 0;
+  return inked;
+}
+
+TEST(Drawing, TextInAMissingFamilyDrawsWithTheEmbeddedSansFace) {
+  const auto verdana = renderText("Verdana");
+  const auto dejaVu = renderText("DejaVu Sans");
+  EXPECT_EQ(verdana, dejaVu);
+  EXPECT_GT(inkOf(verdana), 40);  // the text is there
+}
+
+TEST(Drawing, StylesThatAreNotEmbeddedAreMadeFromTheSansFace) {
+  // Only DejaVuSans.ttf is embedded; bold and oblique are cairo's renderings of it.
+  EXPECT_STREQ(fontResourceFor("Verdana", kBoldFace), "DejaVuSans-Bold.ttf");
+  EXPECT_STREQ(fontResourceFor("Courier New", kNormalFace), "DejaVuSansMono.ttf");
+  const auto regular = renderText("Verdana");
+  const auto bold = renderText("Verdana", kBoldFace);
+  const auto italic = renderText("Verdana", kItalicFace);
+  EXPECT_GT(inkOf(bold), inkOf(regular) + 20);
+  EXPECT_NE(italic, regular);
+  EXPECT_GT(inkOf(italic), 40);
+  EXPECT_GT(inkOf(renderText("monospace")), 40);  // another family still draws text
 }
 
 }  // namespace
