@@ -3,8 +3,6 @@
 #include <cairo.h>
 #include <windowsx.h>
 
-#include <cmath>
-
 #include "platform/diagnostics.h"
 #include "toolkit/platform/windows/win32_input.h"
 
