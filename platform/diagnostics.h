@@ -19,8 +19,9 @@ constexpr std::size_t kMaxLineLength = 240;
 // Lines that can wait in the queue at once.
 constexpr std::size_t kQueueCapacity = 512;
 
-// Formats one line and queues it. Safe on the audio thread.
-void write(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Formats one line and queues it. Safe on the audio thread. The format is C99's on every
+// system (on Windows mingw-w64's own printf, which C++ programs get, not the system's).
+void write(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 
 // Lines lost because the queue was full, since start-up or the last takeDroppedCount().
 std::uint64_t droppedCount();
