@@ -6,8 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <random>
-#include <vector>
+#include <utility>
 
 #include "host/plugin_instance.h"
 
