@@ -6,6 +6,7 @@
 #include "pluginterfaces/vst/ivstunits.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"
 #include "tests/plugin/plugin_fixture.h"
+#include "tests/plugin/system_facts.h"
 
 using namespace Steinberg;
 using namespace plugin_test;
@@ -36,7 +37,8 @@ TEST_F(PluginTest, TheHostSeesEveryParameterWithItsDefault) {
     EXPECT_EQ(info.unitId, Vst::kRootUnitId);
     EXPECT_DOUBLE_EQ(info.defaultNormalizedValue, parameterNormalizedDefault(id));
     // The host handed over the processor's state: the defaults in single precision.
-    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id), static_cast<float>(parameterNormalizedDefault(id)));
+    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id),
+                     static_cast<float>(parameterNormalizedDefault(id)));
   }
   // The SDK's own text: the normalized value with four decimals.
   Vst::String128 text;
@@ -53,14 +55,16 @@ TEST_F(PluginTest, TheControllerTakesTheProcessorStateUpToAFailedRead) {
   // A fresh processor's state sets every default again.
   ASSERT_EQ(controller.setComponentState(host::streamOf(stateOf(defaultState()))), kResultOk);
   for (ParameterId id = 0; id < kParameterCount; ++id)
-    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id), static_cast<float>(parameterNormalizedDefault(id)));
+    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id),
+                     static_cast<float>(parameterNormalizedDefault(id)));
 
   // The fifth read fails (two bytes are all there is): parameters 0 to 3 are set.
   host::StateBytes bytes = stateOf(std::vector<float>(kParameterCount, 0.0f));
   bytes.resize(4 * 4 + 2);
   EXPECT_EQ(controller.setComponentState(host::streamOf(bytes)), kResultFalse);
   for (ParameterId id = 0; id < kParameterCount; ++id)
-    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id), id < 4 ? 0.0 : static_cast<float>(parameterNormalizedDefault(id)));
+    EXPECT_DOUBLE_EQ(controller.getParamNormalized(id),
+                     id < 4 ? 0.0 : static_cast<float>(parameterNormalizedDefault(id)));
 
   EXPECT_EQ(controller.getState(host::streamOf({}).get()), kNotImplemented);
 }
@@ -73,7 +77,7 @@ TEST_F(PluginTest, OnlyTheNameEditorAsksForAView) {
   EXPECT_EQ(size.getWidth(), 780);
   EXPECT_EQ(size.getHeight(), 380);
   EXPECT_EQ(view->canResize(), kResultFalse);
-  EXPECT_EQ(view->isPlatformTypeSupported(kPlatformTypeX11EmbedWindowID), kResultTrue);
+  EXPECT_EQ(view->isPlatformTypeSupported(plugin_test::editorPlatformType()), kResultTrue);
   view->release();
   EXPECT_EQ(plugin->createView("Editor"), nullptr);
   EXPECT_EQ(plugin->createView(nullptr), nullptr);

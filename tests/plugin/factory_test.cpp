@@ -6,8 +6,8 @@
 #include "host/module.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
-#include "tests/plugin/module_exports.h"
 #include "tests/plugin/plugin_fixture.h"
+#include "tests/plugin/system_facts.h"
 
 using namespace Steinberg;
 using plugin_test::FactoryTest;
@@ -64,12 +64,16 @@ const ExpectedClass kController{"{0B1751D8-2B23-47B2-886E-4EA932696A6A}",
                                 ""};
 #endif
 
+// The class ID's bytes as hosts of this system see them.
+const unsigned char* bytesHere(const ExpectedClass& expected) {
+  return plugin_test::classIdsInComOrder() ? expected.comBytes : expected.linuxBytes;
+}
+
 void expectClass(IPluginFactory3& factory, int32 index, const ExpectedClass& expected) {
   SCOPED_TRACE(expected.name);
   PClassInfo2 info;
   ASSERT_EQ(factory.getClassInfo2(index, &info), kResultOk);
-  const unsigned char* bytes =
-      plugin_test::classIdsInComOrder() ? expected.comBytes : expected.linuxBytes;
+  const unsigned char* bytes = bytesHere(expected);
   EXPECT_EQ(std::memcmp(info.cid, bytes, sizeof(TUID)), 0);
   EXPECT_EQ(host::guidString(FUID::fromTUID(info.cid)), expected.guid);
   EXPECT_EQ(info.cardinality, PClassInfo::kManyInstances);
@@ -121,9 +125,9 @@ TEST_F(FactoryTest, DescribesTheVendorAndTwoClassesProcessorFirst) {
 
 TEST_F(FactoryTest, CreatesEachClassAsTheInterfaceItIsRegisteredFor) {
   TUID processorId;
-  std::memcpy(processorId, kProcessor.linuxBytes, sizeof processorId);
+  std::memcpy(processorId, bytesHere(kProcessor), sizeof processorId);
   TUID controllerId;
-  std::memcpy(controllerId, kController.linuxBytes, sizeof controllerId);
+  std::memcpy(controllerId, bytesHere(kController), sizeof controllerId);
 
   void* object = nullptr;
   ASSERT_EQ(factory->createInstance(processorId, Vst::IAudioProcessor::iid, &object), kResultOk);

@@ -1,15 +1,17 @@
 // Linux: the module exports what Linux hosts look for and nothing of Windows'.
 
-#include "tests/plugin/module_exports.h"
-
 #include <dlfcn.h>
 
 #include <cstdlib>
+
+#include "pluginterfaces/gui/iplugview.h"
+#include "tests/plugin/system_facts.h"
 
 using namespace Steinberg;
 using plugin_test::FactoryTest;
 
 bool plugin_test::classIdsInComOrder() { return false; }
+const char* plugin_test::editorPlatformType() { return kPlatformTypeX11EmbedWindowID; }
 
 TEST_F(FactoryTest, ExportsTheFactoryAndTheLinuxEntryPointsOnly) {
   for (const char* name : {"GetPluginFactory", "ModuleEntry", "ModuleExit", "VSTPluginMain"})

@@ -1,11 +1,13 @@
 // Windows: the module exports what Windows hosts look for and nothing of Linux'.
 
-#include "tests/plugin/module_exports.h"
+#include "pluginterfaces/gui/iplugview.h"
+#include "tests/plugin/system_facts.h"
 
 using namespace Steinberg;
 using plugin_test::FactoryTest;
 
 bool plugin_test::classIdsInComOrder() { return true; }
+const char* plugin_test::editorPlatformType() { return kPlatformTypeHWND; }
 
 TEST_F(FactoryTest, ExportsTheFactoryAndTheWindowsEntryPointsOnly) {
   for (const char* name : {"GetPluginFactory", "InitDll", "ExitDll", "VSTPluginMain"})

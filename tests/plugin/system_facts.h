@@ -1,6 +1,7 @@
 #pragma once
-// What the module exports and how its class IDs read differ by system; each system's
-// checks are in tests/plugin/<system>/module_exports_test.cpp.
+// What differs between the systems the bundles are built for: the module's exports (each
+// system's checks are in tests/plugin/<system>/module_exports_test.cpp, which also defines
+// the facts below), the byte order of class IDs and the editor's window system.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ namespace plugin_test {
 // Whether hosts of this system see class IDs in COM's byte order (Windows) rather than as
 // four big-endian words (Linux).
 bool classIdsInComOrder();
+
+// The platform type of the windows the editor is attached to here ("X11EmbedWindowID",
+// "HWND").
+const char* editorPlatformType();
 
 class FactoryTest : public ::testing::Test {
  protected:
