@@ -99,7 +99,7 @@ bool registerWindowClass() {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = kWindowClass;
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -135,14 +135,14 @@ Status EditorWindow::attach(IPlugView* view) {
   ViewRect size;
   if (view->getSize(&size) != kResultOk || size.getWidth() <= 0 || size.getHeight() <= 0)
     return Status::failure("the view reports no size");
-  if (view->isPlatformTypeSupported(kPlatformTypeHWND) != kResultTrue)
+  if (view->isPlatformTypeSupported(platformType()) != kResultTrue)
     return Status::failure("the view does not support HWND parents");
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, size.getWidth(), size.getHeight(), SWP_SHOWWINDOW);
   SetForegroundWindow(window_);
   SetActiveWindow(window_);
   dispatchWaiting();
   view->setFrame(&plugFrame_);
-  if (view->attached(window_, kPlatformTypeHWND) != kResultOk) {
+  if (view->attached(window_, platformType()) != kResultOk) {
     view->setFrame(nullptr);
     return Status::failure("the view refused to attach to the host window");
   }

@@ -42,6 +42,9 @@ class EditorWindow {
   bool ok() const { return window_ != nullptr; }
   const std::string& error() const { return error_; }
 
+  // The platform type of the parent window this host hands editors.
+  static Steinberg::FIDString platformType() { return Steinberg::kPlatformTypeHWND; }
+
   // Sizes the host window to the view, hands the view the plug-in frame and attaches it
   // with the window's HWND. The window stays the view's parent until remove().
   Status attach(Steinberg::IPlugView* view);

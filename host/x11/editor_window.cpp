@@ -68,7 +68,7 @@ Status EditorWindow::attach(IPlugView* view) {
   ViewRect size;
   if (view->getSize(&size) != kResultOk || size.getWidth() <= 0 || size.getHeight() <= 0)
     return Status::failure("the view reports no size");
-  if (view->isPlatformTypeSupported(kPlatformTypeX11EmbedWindowID) != kResultTrue)
+  if (view->isPlatformTypeSupported(platformType()) != kResultTrue)
     return Status::failure("the view does not support X11 embedding");
   if (!window_) {
     window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0,
@@ -81,8 +81,7 @@ Status EditorWindow::attach(IPlugView* view) {
   }
   XSync(display_, False);
   view->setFrame(&plugFrame_);
-  if (view->attached(reinterpret_cast<void*>(window_), kPlatformTypeX11EmbedWindowID) !=
-      kResultOk) {
+  if (view->attached(reinterpret_cast<void*>(window_), platformType()) != kResultOk) {
     view->setFrame(nullptr);
     return Status::failure("the view refused to attach to the host window");
   }

@@ -40,6 +40,9 @@ class EditorWindow {
   bool ok() const { return display_ != nullptr; }
   const std::string& error() const { return error_; }
 
+  // The platform type of the parent window this host hands editors.
+  static Steinberg::FIDString platformType() { return Steinberg::kPlatformTypeX11EmbedWindowID; }
+
   // Sizes the host window to the view, hands the view the plug-in frame and attaches
   // it with the window's ID. The window stays the view's parent until remove().
   Status attach(Steinberg::IPlugView* view);

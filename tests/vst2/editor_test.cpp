@@ -1,4 +1,4 @@
-// The editor through the VST 2 entry, in a host's X11 window under a virtual X server:
+// The editor through the VST 2 entry, in a host's window (X11 or Win32) on a virtual X server:
 // effEditOpen shows it, effEditIdle serves it (a VST 2 host has no run loop), a real
 // click reaches the host as an automated edit, and effEditClose leaves nothing behind.
 
@@ -23,7 +23,7 @@ class Vst2EditorAsView : public IPlugView {
   virtual ~Vst2EditorAsView() = default;
 
   tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override {
-    return std::strcmp(type, kPlatformTypeX11EmbedWindowID) == 0 ? kResultTrue : kResultFalse;
+    return std::strcmp(type, host::EditorWindow::platformType()) == 0 ? kResultTrue : kResultFalse;
   }
   tresult PLUGIN_API attached(void* parent, FIDString) override {
     return plugin_.dispatch(effEditOpen, 0, 0, parent) == 1 ? kResultOk : kResultFalse;
