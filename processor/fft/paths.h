@@ -1,10 +1,11 @@
 #pragma once
 
-// The instruction-set paths of the transforms. Every path runs the same algorithm
-// with the same IEEE additions and multiplications in the same order, so all paths
-// give bit-identical results; they differ only in how many points one vector
-// register holds. The public routines of fft.h check their arguments and then run
-// the path chosen once for this processor.
+// The instruction-set paths of the transforms. Every path is the same code
+// (transforms.h) over its own two-point vector type, so it runs the same IEEE
+// additions and multiplications in the same order and all paths give bit-identical
+// results; they differ only in the registers that hold two points (one of 256 bits or
+// two of 128). The public routines of fft.h check their arguments and then run the
+// path chosen once for this processor.
 
 #include "processor/fft/fft.h"
 
