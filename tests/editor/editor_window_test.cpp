@@ -21,6 +21,7 @@
 #include "plots/frequency_axis.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "png_picture.h"
+#include "tests/editor/editor_window_fixture.h"
 #include "toolkit/vstkeycode.h"
 
 namespace {
@@ -50,70 +51,8 @@ host::Screenshot snapshotOf(const std::string& arguments) {
 }
 
 using editor_test::differingShare;
-
-double plainOf(host::PluginInstance& plugin, ParamID id) {
-  return normalizedToPlain(id, plugin.controller()->getParamNormalized(id));
-}
-
-class EditorWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
-    auto module = host::Module::load(LOBESHIFT_BUNDLE);
-    ASSERT_TRUE(module.ok()) << module.error();
-    auto created = host::PluginInstance::create(*module);
-    ASSERT_TRUE(created.ok()) << created.error();
-    plugin = std::move(*created);
-    window = std::make_unique<host::EditorWindow>(&plugin->runLoop());
-    ASSERT_TRUE(window->ok()) << window->error();
-  }
-  void TearDown() override {
-    if (window) {
-      EXPECT_TRUE(window->remove().ok());
-    }
-    window.reset();
-    plugin.reset();
-  }
-
-  void openEditor() {
-    IPlugView* view = plugin->createView(ViewType::kEditor);
-    ASSERT_NE(view, nullptr) << "the controller hands out an editor";
-    const auto attached = window->attach(view);
-    view->release();
-    ASSERT_TRUE(attached.ok()) << attached.error();
-    settle();
-  }
-  // Lets the editor read its events and repaint, with the pointer parked outside.
-  void settle(int milliseconds = 150) { window->pump(static_cast<std::uint32_t>(milliseconds)); }
-  void parkPointer() {
-    window->moveTo(layout::kEditorWidth + 20, layout::kEditorHeight + 20);
-    settle();
-  }
-  std::vector<host::ComponentHandler::Edit> performsOf(ParamID id) {
-    std::vector<host::ComponentHandler::Edit> found;
-    for (const auto& edit : plugin->componentHandler().edits())
-      if (edit.id == id && edit.kind == EditKind::kPerform) found.push_back(edit);
-    return found;
-  }
-  bool sawGesture(ParamID id) {
-    bool begun = false, performed = false, ended = false;
-    for (const auto& edit : plugin->componentHandler().edits()) {
-      if (edit.id != id) continue;
-      if (edit.kind == EditKind::kBegin) begun = true;
-      if (edit.kind == EditKind::kPerform) performed = begun && !ended;
-      if (edit.kind == EditKind::kEnd) ended = performed;
-    }
-    return ended;
-  }
-  void setHostKnobMode(KnobMode mode) {
-    FUnknownPtr<IEditController2> controller2(plugin->controller());
-    ASSERT_TRUE(controller2);
-    controller2->setKnobMode(mode);
-  }
-
-  std::unique_ptr<host::PluginInstance> plugin;
-  std::unique_ptr<host::EditorWindow> window;
-};
+using editor_test::EditorWindowTest;
+using editor_test::plainOf;
 
 TEST_F(EditorWindowTest, ShowsWhatTheSnapshotToolDraws) {
   openEditor();

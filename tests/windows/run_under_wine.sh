@@ -39,6 +39,8 @@ case ${1:-} in
     # prefix's registry is what counts.
     if [[ ! -f $WINEPREFIX/system.reg ]]; then
       "$wine64" wineboot --init </dev/null >"$state/wineboot.log" 2>&1 || true
+      # The server writes the registry when it ends.
+      "$wineserver" -w
       [[ -f $WINEPREFIX/system.reg ]] ||
         { cat "$state/wineboot.log" >&2; echo "run_under_wine: no Wine prefix made" >&2; exit 1; }
     fi
