@@ -177,11 +177,9 @@ void EditorWindow::pump(std::uint32_t milliseconds) {
 }
 
 void EditorWindow::dispatchWaiting() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  // The thread's message loop, without waiting (a run loop of the system's clock).
+  RunLoop messageLoop;
+  messageLoop.pump();
 }
 
 void EditorWindow::holdKeys(std::initializer_list<Key> held, bool down) {
