@@ -1,4 +1,4 @@
-# lobeshift_bundle(<target> <bundle name> SOURCES ... [LINK ...] [NO_INSTALL])
+# lobeshift_bundle(<target> <bundle name> SOURCES ... [LINK ...] [NO_INSTALL] [NO_VST2])
 #
 # Builds a VST 3 plug-in module as a bundle of the system built for:
 #   Linux:   ${PROJECT_BINARY_DIR}/bundles/<bundle name>.vst3/Contents/x86_64-linux/<bundle name>.so
@@ -8,7 +8,8 @@
 # and nothing else, so two bundles loaded into one host never see each other's code. On Linux,
 # `cmake --install` copies the bundle to LOBESHIFT_VST3_INSTALL_DIR and links its module file
 # into LOBESHIFT_LXVST_INSTALL_DIR, where Linux VST 2 hosts look, unless NO_INSTALL is given
-# (test bundles). One file serves both formats.
+# (test bundles). One file serves both formats; NO_VST2 makes a VST 3 module only (test
+# bundles without a VSTPluginMain).
 include_guard(GLOBAL)
 
 set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
@@ -33,7 +34,7 @@ function(lobeshift_bundle target bundle_name)
     lobeshift_windows_bundle(${target} ${bundle_name} ${ARGN})
     return()
   endif()
-  cmake_parse_arguments(ARG "NO_INSTALL" "" "SOURCES;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "NO_INSTALL;NO_VST2" "" "SOURCES;LINK" ${ARGN})
   set(bundle_dir "${PROJECT_BINARY_DIR}/bundles/${bundle_name}.vst3")
   set(binary_dir "${bundle_dir}/Contents/x86_64-linux")
 
@@ -71,11 +72,15 @@ endfunction()
 # The Windows form of lobeshift_bundle: a DLL named <bundle name>.vst3 whose exports a module
 # definition file names; the C++ runtime is linked in (the toolchain's -static).
 function(lobeshift_windows_bundle target bundle_name)
-  cmake_parse_arguments(ARG "NO_INSTALL" "" "SOURCES;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "NO_INSTALL;NO_VST2" "" "SOURCES;LINK" ${ARGN})
   set(bundle_dir "${PROJECT_BINARY_DIR}/bundles/${bundle_name}.vst3")
   set(exports "${CMAKE_CURRENT_BINARY_DIR}/${target}.def")
-  file(WRITE "${exports}"
-    "LIBRARY \"${bundle_name}.vst3\"\nEXPORTS\n  GetPluginFactory\n  InitDll\n  ExitDll\n  VSTPluginMain\n")
+  set(entry_points GetPluginFactory InitDll ExitDll)
+  if(NOT ARG_NO_VST2)
+    list(APPEND entry_points VSTPluginMain)
+  endif()
+  list(JOIN entry_points "\n  " export_lines)
+  file(WRITE "${exports}" "LIBRARY \"${bundle_name}.vst3\"\nEXPORTS\n  ${export_lines}\n")
   add_library(${target} MODULE ${ARG_SOURCES} "${exports}")
   lobeshift_warnings(${target})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})

@@ -1,3 +1,4 @@
+#include "pluginterfaces/base/fstrdefs.h"
 #include "sdk/audio_effect.h"
 
 #include <gtest/gtest.h>
@@ -83,10 +84,10 @@ TEST(AudioEffect, StoresAnAcceptedSetupAndKeepsItsOwnOtherwise) {
 
 TEST(AudioEffect, BusHelpersAddNamedBusesInOrder) {
   auto effect = makeEffect();
-  AudioBus* input = effect->addAudioInput(u"AudioInput", SpeakerArr::kStereo);
-  AudioBus* sidechain = effect->addAudioInput(u"Sidechain", SpeakerArr::kMono, kAux, 0);
-  AudioBus* output = effect->addAudioOutput(u"AudioOutput", SpeakerArr::k40Music);
-  EventBus* events = effect->addEventInput(u"Events", 1);
+  AudioBus* input = effect->addAudioInput(STR16("AudioInput"), SpeakerArr::kStereo);
+  AudioBus* sidechain = effect->addAudioInput(STR16("Sidechain"), SpeakerArr::kMono, kAux, 0);
+  AudioBus* output = effect->addAudioOutput(STR16("AudioOutput"), SpeakerArr::k40Music);
+  EventBus* events = effect->addEventInput(STR16("Events"), 1);
 
   EXPECT_EQ(effect->getBusCount(kAudio, kInput), 2);
   EXPECT_EQ(effect->getBusCount(kAudio, kOutput), 1);

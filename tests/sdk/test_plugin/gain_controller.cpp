@@ -1,3 +1,4 @@
+#include "pluginterfaces/base/fstrdefs.h"
 #include "tests/sdk/test_plugin/gain_controller.h"
 
 #include <algorithm>
@@ -20,9 +21,9 @@ tresult PLUGIN_API GainController::initialize(FUnknown* context) {
   const tresult result = EditController::initialize(context);
   if (result != kResultOk) return result;
   // Starts apart from the processor's 0.5, so a test sees the host hand over the processor's state.
-  parameters.addParameter(u"Gain", u"", 0, 0.0, ParameterInfo::kCanAutomate, kGain);
-  parameters.addParameter(u"Level", u"", 0, 0.0, ParameterInfo::kIsReadOnly, kLevel);
-  parameters.addParameter(u"Output Peak", u"", 0, 0.0, ParameterInfo::kIsReadOnly, kOutputPeak);
+  parameters.addParameter(STR16("Gain"), STR16(""), 0, 0.0, ParameterInfo::kCanAutomate, kGain);
+  parameters.addParameter(STR16("Level"), STR16(""), 0, 0.0, ParameterInfo::kIsReadOnly, kLevel);
+  parameters.addParameter(STR16("Output Peak"), STR16(""), 0, 0.0, ParameterInfo::kIsReadOnly, kOutputPeak);
   return kResultOk;
 }
 

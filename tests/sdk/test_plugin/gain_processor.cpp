@@ -1,3 +1,4 @@
+#include "pluginterfaces/base/fstrdefs.h"
 #include "tests/sdk/test_plugin/gain_processor.h"
 
 #include <algorithm>
@@ -28,8 +29,8 @@ FUnknown* GainProcessor::createInstance(void*) {
 tresult PLUGIN_API GainProcessor::initialize(FUnknown* context) {
   const tresult result = AudioEffect::initialize(context);
   if (result != kResultOk) return result;
-  addAudioInput(u"Stereo In", SpeakerArr::kStereo);
-  addAudioOutput(u"Stereo Out", SpeakerArr::kStereo);
+  addAudioInput(STR16("Stereo In"), SpeakerArr::kStereo);
+  addAudioOutput(STR16("Stereo Out"), SpeakerArr::kStereo);
   runLoop_.acquire(context);
   return kResultOk;
 }
