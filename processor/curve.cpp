@@ -4,12 +4,13 @@
 #include <cmath>
 
 #include "processor/constrained_spline.h"
+#include "processor/portable_math.h"
 
 namespace {
 
 // The coordinate the curve is interpolated over: even steps on a log-frequency axis,
 // with bin 0 (DC) at 0.
-double logPosition(double position) { return std::log10(position + 1.0); }
+double logPosition(double position) { return portable_math::log10(position + 1.0); }
 
 using spline::Cubic;
 using spline::Knot;
@@ -69,7 +70,8 @@ void computeCurve(double* curve, const ControlPoint* points, int pointCount, int
     // last segment (rounding may carry a bin just short of the last point past it),
     // and passes over segments narrower than a bin, which would otherwise be
     // evaluated beyond their ends and overshoot.
-    const float coarseU = std::log10(static_cast<float>(bin + 1.0));
+    const float coarseU =
+        static_cast<float>(portable_math::log10(static_cast<float>(bin + 1.0)));
     while (segmentEnd < pointCount - 1 && coarseU > right.u) {
       ++segmentEnd;
       left = right;

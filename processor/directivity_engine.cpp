@@ -9,6 +9,7 @@
 #include "micdata/microphone_data.h"
 #include "platform/diagnostics.h"
 #include "processor/fft/fft.h"
+#include "processor/portable_math.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
   // halves of overlapping frames sum to exactly one, so overlap-add at hop 4096
   // needs no synthesis window.
   for (int i = 0; i < kHop; ++i)
-    window_[i] = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / 8190.0);
+    window_[i] = 0.5 - 0.5 * portable_math::cosine(2.0 * std::numbers::pi * i / 8190.0);
 
   // The control points start at their defaults, so the first curve is computed from
   // three valid points; applying the defaults below then finds nothing to change
@@ -127,10 +128,10 @@ void PlugIn_DirectivityEngine::updateParameter(std::uint32_t id, float value) {
       if (proximityOn_) chooseProximityFilter();
       break;
     case kMicLOmniGain:
-      omniGain_ = static_cast<float>(std::pow(10.0, value / 20.0));
+      omniGain_ = static_cast<float>(portable_math::exp10(value / 20.0));
       break;
     case kMicLEightGain:
-      eightGain_ = static_cast<float>(std::pow(10.0, value / 20.0));
+      eightGain_ = static_cast<float>(portable_math::exp10(value / 20.0));
       break;
     default:
       diag::write("trying to update parameter %d, which is not defined\n", static_cast<int>(id));

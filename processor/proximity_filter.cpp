@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "processor/directivity_engine.h"
+#include "processor/portable_math.h"
 
 double proximityPole(const ProximityShelf& shelf, double sampleRate) {
-  const double k = std::tan(628.3185307179587 / sampleRate * 0.5) * shelf.cornerFactor;
+  const double k = portable_math::tangent(628.3185307179587 / sampleRate * 0.5) * shelf.cornerFactor;
   return (1.0 - k) / (1.0 + k);
 }
 

@@ -1,4 +1,3 @@
-#include "pluginterfaces/base/fstrdefs.h"
 #include "sdk/audio_effect.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pluginterfaces/base/fstrdefs.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"
 
@@ -115,9 +115,9 @@ TEST(AudioEffect, BusHelpersAddNamedBusesInOrder) {
 
 TEST(AudioEffect, BusArrangementsFollowTheHostWithinTheBusesThereAre) {
   auto effect = makeEffect();
-  effect->addAudioInput(u"In", SpeakerArr::kStereo);
-  effect->addAudioInput(u"Aux", SpeakerArr::kStereo, kAux);
-  effect->addAudioOutput(u"Out", SpeakerArr::kStereo);
+  effect->addAudioInput(STR16("In"), SpeakerArr::kStereo);
+  effect->addAudioInput(STR16("Aux"), SpeakerArr::kStereo, kAux);
+  effect->addAudioOutput(STR16("Out"), SpeakerArr::kStereo);
 
   SpeakerArrangement inputs[] = {SpeakerArr::k40Music, SpeakerArr::kMono};
   SpeakerArrangement outputs[] = {SpeakerArr::kMono};
@@ -177,8 +177,8 @@ TEST(AudioEffect, TerminateRemovesTheBuses) {
   auto effect = makeEffect();
   HostApplication hostContext;
   ASSERT_EQ(effect->initialize(&hostContext), kResultOk);
-  effect->addAudioInput(u"In", SpeakerArr::kStereo);
-  effect->addAudioOutput(u"Out", SpeakerArr::kStereo);
+  effect->addAudioInput(STR16("In"), SpeakerArr::kStereo);
+  effect->addAudioOutput(STR16("Out"), SpeakerArr::kStereo);
   EXPECT_EQ(effect->terminate(), kResultOk);
   EXPECT_EQ(effect->getBusCount(kAudio, kInput), 0);
   EXPECT_EQ(effect->getBusCount(kAudio, kOutput), 0);

@@ -112,7 +112,7 @@ TEST_F(PluginFactoryTest, DescribesTheModuleAndItsClassesInAllThreeForms) {
 TEST_F(PluginFactoryTest, AUnicodeClassIsReportedOnlyInItsUnicodeForm) {
   TUID cid;
   kUnicodeId.toTUID(cid);
-  const PClassInfoW unicode(cid, 1, "Audio Module Class", u"Wide", 0, "Fx", nullptr, u"2.0", u"VST 3.5.0");
+  const PClassInfoW unicode(cid, 1, "Audio Module Class", STR16("Wide"), 0, "Fx", nullptr, STR16("2.0"), STR16("VST 3.5.0"));
   ASSERT_TRUE(factory->registerClass(&unicode, createThing));
   ASSERT_EQ(factory->countClasses(), 3);
 

@@ -1,10 +1,10 @@
-#include "pluginterfaces/base/fstrdefs.h"
 #include "tests/sdk/test_plugin/gain_controller.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
+#include "pluginterfaces/base/fstrdefs.h"
 #include "tests/sdk/test_plugin/gain_ids.h"
 #include "tests/sdk/test_plugin/gain_state.h"
 

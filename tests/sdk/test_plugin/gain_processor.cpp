@@ -1,4 +1,3 @@
-#include "pluginterfaces/base/fstrdefs.h"
 #include "tests/sdk/test_plugin/gain_processor.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "pluginterfaces/base/fstrdefs.h"
 #include "pluginterfaces/vst/ivstparameterchanges.h"
 #include "tests/sdk/test_plugin/gain_ids.h"
 #include "tests/sdk/test_plugin/gain_state.h"
