@@ -29,6 +29,19 @@ set(LOBESHIFT_BUNDLE_EXPORTS "${PROJECT_BINARY_DIR}/lobeshift_bundle_exports.map
 file(WRITE "${LOBESHIFT_BUNDLE_EXPORTS}"
   "{\n  global:\n    GetPluginFactory;\n    ModuleEntry;\n    ModuleExit;\n    VSTPluginMain;\n  local:\n    *;\n};\n")
 
+# The module file of a bundle: <folder>/<bundle name><suffix>, built from our sources and links.
+function(lobeshift_module_file target bundle_name suffix folder sources links)
+  add_library(${target} MODULE ${sources})
+  lobeshift_warnings(${target})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE ${links})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME "${bundle_name}"
+    SUFFIX "${suffix}"
+    LIBRARY_OUTPUT_DIRECTORY "${folder}")
+endfunction()
+
 function(lobeshift_bundle target bundle_name)
   if(LOBESHIFT_PLATFORM STREQUAL "windows")
     lobeshift_windows_bundle(${target} ${bundle_name} ${ARGN})
@@ -38,16 +51,8 @@ function(lobeshift_bundle target bundle_name)
   set(bundle_dir "${PROJECT_BINARY_DIR}/bundles/${bundle_name}.vst3")
   set(binary_dir "${bundle_dir}/Contents/x86_64-linux")
 
-  add_library(${target} MODULE ${ARG_SOURCES})
-  lobeshift_warnings(${target})
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE ${ARG_LINK})
-  set_target_properties(${target} PROPERTIES
-    PREFIX ""
-    OUTPUT_NAME "${bundle_name}"
-    SUFFIX ".so"
-    LIBRARY_OUTPUT_DIRECTORY "${binary_dir}"
-    LINK_DEPENDS "${LOBESHIFT_BUNDLE_EXPORTS}")
+  lobeshift_module_file(${target} ${bundle_name} .so "${binary_dir}" "${ARG_SOURCES}" "${ARG_LINK}")
+  set_target_properties(${target} PROPERTIES LINK_DEPENDS "${LOBESHIFT_BUNDLE_EXPORTS}")
   target_link_options(${target} PRIVATE
     "LINKER:--version-script=${LOBESHIFT_BUNDLE_EXPORTS}"
     "LINKER:--no-undefined"
@@ -81,15 +86,8 @@ function(lobeshift_windows_bundle target bundle_name)
   endif()
   list(JOIN entry_points "\n  " export_lines)
   file(WRITE "${exports}" "LIBRARY \"${bundle_name}.vst3\"\nEXPORTS\n  ${export_lines}\n")
-  add_library(${target} MODULE ${ARG_SOURCES} "${exports}")
-  lobeshift_warnings(${target})
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE ${ARG_LINK})
-  set_target_properties(${target} PROPERTIES
-    PREFIX ""
-    OUTPUT_NAME "${bundle_name}"
-    SUFFIX ".vst3"
-    LIBRARY_OUTPUT_DIRECTORY "${bundle_dir}/Contents/x86_64-win")
+  lobeshift_module_file(${target} ${bundle_name} .vst3 "${bundle_dir}/Contents/x86_64-win"
+    "${ARG_SOURCES};${exports}" "${ARG_LINK}")
   target_link_options(${target} PRIVATE
     "LINKER:--no-undefined"
     # DllMain lives in lobeshift_platform; the C runtime's default one must not be taken.
