@@ -80,6 +80,18 @@ inline Multiplier<V> eighthTurn() {
   return multiplierOf(V::repeated(root, D == kFFTForward ? -root : root));
 }
 
+// e^(-/+ i pi k/8) for k = 1, 3: (cos, sin) of pi/8 and 3 pi/8 are each other's
+// parts exchanged.
+template <FFTDirection D, class V, int k>
+inline Multiplier<V> sixteenthTurn() {
+  static_assert(k == 1 || k == 3);
+  constexpr double cosine = 0.9238795325112867;        // cos(pi/8)
+  constexpr double sine = rotationConstants(16).beta;  // sin(pi/8)
+  constexpr double re = k == 1 ? cosine : sine;
+  constexpr double im = k == 1 ? sine : cosine;
+  return multiplierOf(V::repeated(re, D == kFFTForward ? -im : im));
+}
+
 // Points first, first + step, ... in lane order, step = +1 or -1: a run of
 // neighbours read or written in either direction.
 template <class V, int step>

@@ -9,10 +9,11 @@
 // The levels of the 4096-point complex transform are radix-2 decimation in time on
 // bit-reversed input, one routine per size with its constants folded in: sizes 2, 4
 // and 8 on eight points held in registers and sizes 16 and 32 in the same pass, block
-// by block; sizes 64 to 512 two levels per pass, sizes 1024 to 4096 in a last pass
-// of three. Twiddles come from the recurrence of
-// each level, run once per pass and shared by every block, with the exact symmetries
-// of the unit circle (quarter turns and mirrors) supplying the rest.
+// by block; sizes 64 to 512 in a pass of four levels and sizes 1024 to 4096 in a last
+// pass of three, so the data goes through the level-two cache three times. Twiddles
+// come from the recurrence of each level, run once per pass and shared by every block,
+// with the exact symmetries of the unit circle (quarter turns and mirrors) and turns
+// by eighths and sixteenths of it supplying the rest.
 
 #include "processor/fft/first_levels.h"
 #include "processor/fft/middle_levels.h"
@@ -55,8 +56,7 @@ inline void gatherBitReversedBlocksOf32(const double* in, double* out) {
 // Sizes 64 ... 4096, after the blocks of 32 are done.
 template <class P, FFTDirection D>
 inline void combineLevelsAbove32(double* data) {
-  mergeLevels<P, 64, D>(data);
-  mergeLevels<P, 256, D>(data);
+  mergeLevels64To512<P, D>(data);
   mergeLevelsFrom1024<P, D>(data);
 }
 
