@@ -42,14 +42,19 @@ inline void transformBlocksOf32(double* data) {
 template <class P, FFTDirection D>
 inline void gatherBitReversedBlocksOf32(const double* in, double* out) {
   constexpr int reversedQuarter[4] = {0, 2, 1, 3};
-  MirrorCounter<64> mirror;
-  for (int u = 0; u < 64; ++u, mirror.advance()) {
+  MirrorCounter<32> mirror;
+  for (int u = 0; u < 64; u += 2, mirror.advance()) {
+    // u and u + 1 read the two halves of the same cache lines; the 6-bit reversal
+    // of u + 1 is that of u plus 32.
     const int base = 32 * mirror.value();
     for (int t = 0; t < 4; ++t) {
       gatherTwoBlocksOf8<P, D>(in, out, 2 * u + 128 * t, base + 8 * reversedQuarter[t]);
+      gatherTwoBlocksOf8<P, D>(in, out, 2 * u + 2 + 128 * t, base + 1024 + 8 * reversedQuarter[t]);
     }
-    merge16And32<P, D>(out, base);
-    merge16And32<P, D>(out, base + kFFTComplexPoints / 2);
+    for (int half = 0; half < kFFTComplexPoints; half += kFFTComplexPoints / 2) {
+      merge16And32<P, D>(out, base + half);
+      merge16And32<P, D>(out, base + 1024 + half);
+    }
   }
 }
 
