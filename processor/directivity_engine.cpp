@@ -312,13 +312,11 @@ void PlugIn_DirectivityEngine::gainEight(const float* eight, std::int32_t count,
 void PlugIn_DirectivityEngine::processFrame() {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
-  omniRing_.peekBlock(omniFrame, kFrameLength);
-  eightRing_.peekBlock(eightFrame, kFrameLength);
-  omniRing_.discard(kHop);
-  eightRing_.discard(kHop);
   const bool pre = solo_.omniPre || solo_.eightPre;
   const bool mix = !pre && solo_.omniPost == solo_.eightPost;
   windowFrames(mix);
+  omniRing_.discard(kHop);
+  eightRing_.discard(kHop);
 
   double* output = outputFrame_.get();
   if (pre) {
@@ -335,8 +333,9 @@ void PlugIn_DirectivityEngine::processFrame() {
     realFFTForward(omniFrame, spectrum_.get());
     weightSpectrum(false);
     realFFTInverse(spectrum_.get(), output);
-    for (int j = 0; j < kFrameLength; ++j) output[j] = output[j] * kOutputScale + eightFrame[j];
-    outputRing_.pushAddBlock(output, kFrameLength, 1.0);
+    outputRing_.pushAddBlockOf(kFrameLength, [output, eightFrame](int j) {
+      return output[j] * kOutputScale + eightFrame[j];
+    });
   } else {
     // One capsule's weighted part alone: only that capsule is transformed.
     realFFTForward(solo_.omniPost ? omniFrame : eightFrame, spectrum_.get());
@@ -349,20 +348,25 @@ void PlugIn_DirectivityEngine::processFrame() {
   outputRing_.unwrite(kHop);
 }
 
-// With `difference`, the omni frame becomes the windowed omni frame minus the
-// windowed figure-eight frame.
+// The windowed frames, read from the rings in the same pass: with `difference`, the
+// omni frame becomes the windowed omni frame minus the windowed figure-eight frame.
 void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
-  for (int j = 0; j < kHop; ++j) {
-    const double w = window_[j];
-    const int mirror = kFrameLength - 1 - j;
-    const double eightRising = eightFrame[j] * w;
-    const double eightFalling = eightFrame[mirror] * w;
-    eightFrame[j] = eightRising;
-    eightFrame[mirror] = eightFalling;
-    omniFrame[j] = omniFrame[j] * w - (difference ? eightRising : 0.0);
-    omniFrame[mirror] = omniFrame[mirror] * w - (difference ? eightFalling : 0.0);
+  const double* window = window_.get();
+  // The rising half of the window, then its mirror image.
+  auto windowAt = [window](int j) { return window[j < kHop ? j : kFrameLength - 1 - j]; };
+  eightRing_.peekBlockInto(kFrameLength, [eightFrame, windowAt](int j, float sample) {
+    eightFrame[j] = sample * windowAt(j);
+  });
+  if (difference) {
+    omniRing_.peekBlockInto(kFrameLength, [omniFrame, eightFrame, windowAt](int j, float sample) {
+      omniFrame[j] = sample * windowAt(j) - eightFrame[j];
+    });
+  } else {
+    omniRing_.peekBlockInto(kFrameLength, [omniFrame, windowAt](int j, float sample) {
+      omniFrame[j] = sample * windowAt(j);
+    });
   }
 }
 

@@ -8,7 +8,8 @@ namespace {
 
 constexpr const char* kOverflowLine = "ringbuffer overflow!!!\n";
 constexpr const char* kPoppedTooMuchLine = "Ringbuffer: popped too much... illegal access!\n";
-constexpr const char* kClearedTooMuchLine = "Ringbuffer: cleared more than it had... illegal access!\n";
+constexpr const char* kClearedTooMuchLine =
+    "Ringbuffer: cleared more than it had... illegal access!\n";
 
 }  // namespace
 
@@ -41,15 +42,7 @@ float Ringbuffer::popFromEmptyRing() {
 }
 
 void Ringbuffer::peekBlock(double* out, std::int32_t count) const {
-  if (count <= 0) return;
-  if (count > capacity_) {
-    for (std::int32_t j = 0; j < count; ++j) out[j] = peek(j);
-    return;
-  }
-  const std::int32_t first = std::min(count, capacity_ - readIndex_);
-  const float* storage = storage_.get();
-  for (std::int32_t j = 0; j < first; ++j) out[j] = storage[readIndex_ + j];
-  for (std::int32_t j = first; j < count; ++j) out[j] = storage[j - first];
+  peekBlockInto(count, [out](std::int32_t j, float value) { out[j] = value; });
 }
 
 void Ringbuffer::pushBlock(const float* values, std::int32_t count) {
@@ -80,18 +73,7 @@ std::int32_t Ringbuffer::popBlock(float* out, std::int32_t count) {
 }
 
 void Ringbuffer::pushAddBlock(const double* values, std::int32_t count, double scale) {
-  if (count <= 0) return;
-  if (count > capacity_ - count_) {
-    // Runs into the oldest values: let the single-value path report and handle it.
-    for (std::int32_t j = 0; j < count; ++j) pushAdd(static_cast<float>(values[j] * scale));
-    return;
-  }
-  const std::int32_t write = wrap(readIndex_ + count_);
-  const std::int32_t first = std::min(count, capacity_ - write);
-  float* storage = storage_.get();
-  for (std::int32_t j = 0; j < first; ++j) storage[write + j] += static_cast<float>(values[j] * scale);
-  for (std::int32_t j = first; j < count; ++j) storage[j - first] += static_cast<float>(values[j] * scale);
-  count_ += count;
+  pushAddBlockOf(count, [values, scale](std::int32_t j) { return values[j] * scale; });
 }
 
 void Ringbuffer::discard(std::int32_t n) {
@@ -99,7 +81,9 @@ void Ringbuffer::discard(std::int32_t n) {
   setCount(static_cast<std::int64_t>(count_) - n, kClearedTooMuchLine);
 }
 
-void Ringbuffer::unwrite(std::int32_t n) { setCount(static_cast<std::int64_t>(count_) - n, kClearedTooMuchLine); }
+void Ringbuffer::unwrite(std::int32_t n) {
+  setCount(static_cast<std::int64_t>(count_) - n, kClearedTooMuchLine);
+}
 
 // Keeps count within 0 .. capacity so that the ring stays a queue after misuse.
 void Ringbuffer::setCount(std::int64_t count, const char* underflowLine) {

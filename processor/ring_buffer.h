@@ -22,6 +22,7 @@
 // the audio thread. The per-sample operations are inline with a fast path for the
 // ordinary case; misuse takes the out-of-line path that reports it.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -68,6 +69,9 @@ class Ringbuffer {
   // calls, without the per-call index arithmetic.
   // out[j] = peek(j) for j < count.
   void peekBlock(double* out, std::int32_t count) const;
+  // take(j, peek(j)) for j < count, in order: a frame read and worked on in one pass.
+  template <class Take>
+  void peekBlockInto(std::int32_t count, Take take) const;
   // push(values[j]) for j < count, in order.
   void pushBlock(const float* values, std::int32_t count);
   // out[j] = pop() for the first min(count, size()) values, which it returns: a
@@ -75,6 +79,10 @@ class Ringbuffer {
   std::int32_t popBlock(float* out, std::int32_t count);
   // pushAdd(static_cast<float>(values[j] * scale)) for j < count, in order.
   void pushAddBlock(const double* values, std::int32_t count, double scale);
+  // pushAdd(static_cast<float>(valueOf(j))) for j < count, in order: a frame worked
+  // on and added in one pass.
+  template <class ValueOf>
+  void pushAddBlockOf(std::int32_t count, ValueOf valueOf);
   // Drops the n oldest values (storage untouched).
   void discard(std::int32_t n);
   // Drops the n newest values: the write position moves back, storage untouched.
@@ -86,7 +94,9 @@ class Ringbuffer {
 
  private:
   // index + capacity for an index in 0 .. 2 * capacity - 1.
-  std::int32_t wrap(std::int32_t index) const { return index >= capacity_ ? index - capacity_ : index; }
+  std::int32_t wrap(std::int32_t index) const {
+    return index >= capacity_ ? index - capacity_ : index;
+  }
   std::int32_t slot(std::int64_t offsetFromRead) const;
   void pushIntoFullRing(float x, bool add);
   float popFromEmptyRing();
@@ -97,3 +107,34 @@ class Ringbuffer {
   std::int32_t readIndex_ = 0;
   std::int32_t count_ = 0;
 };
+
+template <class Take>
+void Ringbuffer::peekBlockInto(std::int32_t count, Take take) const {
+  if (count <= 0) return;
+  if (count > capacity_) {
+    for (std::int32_t j = 0; j < count; ++j) take(j, peek(j));
+    return;
+  }
+  const std::int32_t first = std::min(count, capacity_ - readIndex_);
+  const float* oldest = storage_.get() + readIndex_;
+  for (std::int32_t j = 0; j < first; ++j) take(j, oldest[j]);
+  const float* storage = storage_.get();
+  for (std::int32_t j = first; j < count; ++j) take(j, storage[j - first]);
+}
+
+template <class ValueOf>
+void Ringbuffer::pushAddBlockOf(std::int32_t count, ValueOf valueOf) {
+  if (count <= 0) return;
+  if (count > capacity_ - count_) {
+    // Runs into the oldest values: let the single-value path report and handle it.
+    for (std::int32_t j = 0; j < count; ++j) pushAdd(static_cast<float>(valueOf(j)));
+    return;
+  }
+  const std::int32_t write = wrap(readIndex_ + count_);
+  const std::int32_t first = std::min(count, capacity_ - write);
+  float* slots = storage_.get() + write;
+  for (std::int32_t j = 0; j < first; ++j) slots[j] += static_cast<float>(valueOf(j));
+  float* storage = storage_.get();
+  for (std::int32_t j = first; j < count; ++j) storage[j - first] += static_cast<float>(valueOf(j));
+  count_ += count;
+}
