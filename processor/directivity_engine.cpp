@@ -65,7 +65,6 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
       omniFrame_(zeroedBuffer(kFrameLength)),
       eightFrame_(zeroedBuffer(kFrameLength)),
       spectrum_(zeroedBuffer(kFrameLength)),
-      outputFrame_(zeroedBuffer(kFrameLength)),
       curve_(zeroedBuffer(kCurveLength)),
       window_(zeroedBuffer(kHop)) {
   // Rising half of the analysis window. Its mirror is the falling half, and the two
@@ -318,30 +317,34 @@ void PlugIn_DirectivityEngine::processFrame() {
   omniRing_.discard(kHop);
   eightRing_.discard(kHop);
 
-  double* output = outputFrame_.get();
   if (pre) {
     // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
-    const double* heard = solo_.omniPre ? omniFrame : eightFrame;
     if (solo_.omniPre && solo_.eightPre) {
-      for (int j = 0; j < kFrameLength; ++j) output[j] = 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
-      heard = output;
+      outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
+        return 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
+      });
+    } else {
+      outputRing_.pushAddBlock(solo_.omniPre ? omniFrame : eightFrame, kFrameLength, 1.0);
     }
-    outputRing_.pushAddBlock(heard, kFrameLength, 1.0);
   } else if (mix) {
     // The weighted mix as E + w (O - E): the inverse transform of E would be the
     // figure-eight frame itself, so only the difference goes through the transforms.
+    // The transformed frame is scratch afterwards and takes the inverse's output,
+    // which keeps one frame less in the caches.
     realFFTForward(omniFrame, spectrum_.get());
     weightSpectrum(false);
-    realFFTInverse(spectrum_.get(), output);
-    outputRing_.pushAddBlockOf(kFrameLength, [output, eightFrame](int j) {
-      return output[j] * kOutputScale + eightFrame[j];
+    realFFTInverse(spectrum_.get(), omniFrame);
+    outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
+      return omniFrame[j] * kOutputScale + eightFrame[j];
     });
   } else {
-    // One capsule's weighted part alone: only that capsule is transformed.
-    realFFTForward(solo_.omniPost ? omniFrame : eightFrame, spectrum_.get());
+    // One capsule's weighted part alone: only that capsule is transformed, and its
+    // frame takes the inverse's output.
+    double* heard = solo_.omniPost ? omniFrame : eightFrame;
+    realFFTForward(heard, spectrum_.get());
     weightSpectrum(solo_.eightPost);
-    realFFTInverse(spectrum_.get(), output);
-    outputRing_.pushAddBlock(output, kFrameLength, kOutputScale);
+    realFFTInverse(spectrum_.get(), heard);
+    outputRing_.pushAddBlock(heard, kFrameLength, kOutputScale);
   }
   // Only the first half is complete; the second half waits beyond the write
   // position for the next frame to add onto it.

@@ -124,7 +124,6 @@ class PlugIn_DirectivityEngine {
   FrameBuffer omniFrame_;
   FrameBuffer eightFrame_;
   FrameBuffer spectrum_;
-  FrameBuffer outputFrame_;
   FrameBuffer curve_;
   FrameBuffer window_;
 
