@@ -27,9 +27,11 @@ class MirrorCounter {
 
 // Given r = reversal of n (0 < n < points), the reversal of points - n. Negating n
 // keeps its lowest set bit and inverts every bit above it; reversed, that keeps the
-// highest set bit of r and inverts every bit below it.
+// highest set bit of r and inverts every bit below it. As r is never zero, finding
+// that bit needs none of the test for zero that std::bit_floor makes.
 constexpr int mirrorOfNegative(int r) {
-  return r ^ static_cast<int>(std::bit_floor(static_cast<unsigned>(r)) - 1);
+  const unsigned highest = 1u << (31 - __builtin_clz(static_cast<unsigned>(r)));
+  return r ^ static_cast<int>(highest - 1);
 }
 
 }  // namespace

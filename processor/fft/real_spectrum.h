@@ -63,26 +63,52 @@ inline P halfOverSquaredMagnitude(P w) {
   return w * (P::broadcast(1.0) - P::broadcast(0.5) * magnitude);
 }
 
-// Z at the four bins n, M/2 - n, M - n, M/2 + n from X there. Lane 0 works on the
-// pair n, M - n and lane 1 on the pair M/2 - n, M/2 + n, so the results come in
-// twos that lie side by side in bit-reversed order: rn + 1 is the reversal of
-// M/2 + n, and rm + 1, for rm the reversal of M/2 - n, that of M - n. scaled holds
-// W_n / (2 |W_n|^2) in both lanes; rn is the reversal of n (even, as n < M/2).
-template <class P>
-[[gnu::always_inline]] inline void mergeQuartet(const double* spectrum, int n, P scaled,
-                                                double* out, int rn) {
-  // i / W_n = i conj(W_n) / |W_n|^2; i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2
-  const Multiplier<P> halfTurnedInverse =
-      multiplierOf(joinLanes<0, 1>(quarterTurn<kFFTInverse>(conjugate(scaled)), negate(scaled)));
-  const P xn = P::fromSingles(Single::load(spectrum, n), Single::load(spectrum, kHalfPoints - n));
-  const P xm = conjugate(P::fromSingles(Single::load(spectrum, kFFTComplexPoints - n),
-                                        Single::load(spectrum, kHalfPoints + n)));
-  const P even = P::broadcast(0.5) * (xn + xm);              // E
-  const P turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
-  const P top = even + turnedOdd;                            // Z[n], Z[M/2 - n]
-  const P bottom = conjugate(even - turnedOdd);              // Z[M - n], Z[M/2 + n]
-  store(out, rn, joinLanes<0, 1>(top, bottom));
-  store(out, mirrorOfNegative(rn) - 1, joinLanes<1, 0>(top, bottom));
+// Z[n] and Z[M - n] from X[n] and X[M - n] for the run n = first + step i of the
+// lanes; halfTurnedInverse = i / (2 W_n) lane by lane.
+template <int step, class V>
+[[gnu::always_inline]] inline void mergePairs(const double* spectrum, int first,
+                                              const Multiplier<V>& halfTurnedInverse, V& zn,
+                                              V& zm) {
+  const V xn = loadRun<V, step>(spectrum, first);
+  const V xm = conjugate(loadRun<V, -step>(spectrum, kFFTComplexPoints - first));
+  const V even = V::broadcast(0.5) * (xn + xm);              // E
+  const V turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
+  zn = even + turnedOdd;
+  zm = conjugate(even - turnedOdd);
+}
+
+// a and b of lane `lane` side by side from point `at`.
+template <int lane, class V>
+inline void storeSideBySide(double* out, int at, V a, V b) {
+  if constexpr (V::kPoints == 1) {
+    store(out, at, a);
+    store(out, at + 1, b);
+  } else {
+    store(out, at, joinLanes<lane, lane>(a, b));
+  }
+}
+
+// Z at the bins n, M - n, M/2 - n and M/2 + n from X there, for the run n = first +
+// step i of the lanes, written to out in bit-reversed order; reversal[i] is that of
+// n_i. The results lie side by side in twos: the reversal of M/2 + n is that of n
+// plus one, and that of M - n the one of M/2 - n plus one. scaled = W_n / (2 |W_n|^2)
+// lane by lane.
+template <int step, class V>
+[[gnu::always_inline]] inline void mergeQuartets(const double* spectrum, int first, V scaled,
+                                                 double* out, const int (&reversal)[V::kPoints]) {
+  // i / W_n = i conj(W_n) / |W_n|^2, the parts of W_n / |W_n|^2 exchanged;
+  // i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2.
+  const Multiplier<V> turned{imaginaryParts(scaled), realParts(scaled)};
+  const Multiplier<V> negated{negate(realParts(scaled)), negate(imaginaryParts(scaled))};
+  V zn, zm, zh, zhm;  // Z[n], Z[M - n], Z[M/2 - n], Z[M/2 + n]
+  mergePairs<step>(spectrum, first, turned, zn, zm);
+  mergePairs<-step>(spectrum, kHalfPoints - first, negated, zh, zhm);
+  storeSideBySide<0>(out, reversal[0], zn, zhm);
+  storeSideBySide<0>(out, mirrorOfNegative(reversal[0]) - 1, zh, zm);
+  if constexpr (V::kPoints == 2) {
+    storeSideBySide<1>(out, reversal[1], zn, zhm);
+    storeSideBySide<1>(out, mirrorOfNegative(reversal[1]) - 1, zh, zm);
+  }
 }
 
 // The bins that need no twiddle: DC and Nyquist, packed together in point 0 of the
@@ -129,11 +155,12 @@ inline void splitRealSpectrum(double* data) {
 template <class P>
 inline void mergeRealSpectrum(const double* spectrum, double* out) {
   mergeUntwiddledBins(spectrum, out);
-  // Bin M/4 is its own M/2 - n: both lanes work on the bins M/4 and 3M/4 with the
-  // same factor, i conj(w) and -w being the same for w = sqrt(1/2) (1 - i), and
-  // both stores write the same two results to the same place.
-  mergeQuartet(spectrum, kQuarterPoints,
-               halfOverSquaredMagnitude(eighthTurnOfConjugate(P::repeated(1.0, 0.0))), out, 2);
+  // Bin M/4 is its own M/2 - n: both halves of its quartet work on the bins M/4 and
+  // 3M/4 with the same factor, i conj(w) and -w being the same for w = sqrt(1/2)
+  // (1 - i), and write the same two results to the same place, its reversal 2.
+  const Single one = Single::repeated(1.0, 0.0);
+  mergeQuartets<1>(spectrum, kQuarterPoints, halfOverSquaredMagnitude(eighthTurnOfConjugate(one)),
+                   out, {2});
 
   // M/4 - n is M - n with its top two bits cleared, so its reversal is that of M - n
   // with the bottom two cleared.
@@ -145,22 +172,24 @@ inline void mergeRealSpectrum(const double* spectrum, double* out) {
     mirror.advance();
     return mirror.value();
   };
-  for (int k = 1; k < kEighthPoints; k += 2, twiddle.advance()) {
+  for (int k = 1; k < kEighthPoints - 1; k += 2, twiddle.advance()) {
     const int r0 = nextReversal();
     const int r1 = nextReversal();
     const P w = twiddle.value();  // W_k, W_(k+1)
-    const P scaled = halfOverSquaredMagnitude(w);
-    mergeQuartet(spectrum, k, joinLanes<0, 0>(scaled, scaled), out, r0);
-    mergeQuartet(spectrum, k + 1, joinLanes<1, 1>(scaled, scaled), out, r1);
-    const P turnedScaled = halfOverSquaredMagnitude(eighthTurnOfConjugate(w));
-    mergeQuartet(spectrum, kQuarterPoints - k, joinLanes<0, 0>(turnedScaled, turnedScaled), out,
-                 reversalOfQuarterMinus(r0));
-    // Bin M/8 is its own M/4 - n and takes W_(M/8) as it is, as in the split.
-    if (k + 1 < kEighthPoints) {
-      mergeQuartet(spectrum, kQuarterPoints - k - 1, joinLanes<1, 1>(turnedScaled, turnedScaled),
-                   out, reversalOfQuarterMinus(r1));
-    }
+    mergeQuartets<1>(spectrum, k, halfOverSquaredMagnitude(w), out, {r0, r1});
+    mergeQuartets<-1>(spectrum, kQuarterPoints - k,
+                      halfOverSquaredMagnitude(eighthTurnOfConjugate(w)), out,
+                      {reversalOfQuarterMinus(r0), reversalOfQuarterMinus(r1)});
   }
+  // W_(M/8 - 1), W_(M/8): bin M/8 is its own M/4 - n and takes W_(M/8) as it is, as
+  // in the split.
+  const int r0 = nextReversal();
+  const int r1 = nextReversal();
+  const P w = twiddle.value();
+  mergeQuartets<1>(spectrum, kEighthPoints - 1, halfOverSquaredMagnitude(w), out, {r0, r1});
+  mergeQuartets<1>(spectrum, kQuarterPoints - (kEighthPoints - 1),
+                   halfOverSquaredMagnitude(eighthTurnOfConjugate(lowLane(w))), out,
+                   {reversalOfQuarterMinus(r0)});
 }
 
 }  // namespace
