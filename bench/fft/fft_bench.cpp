@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/fastest_run.h"
 #include "processor/fft/fft.h"
 #include "processor/fft/paths.h"
 
@@ -183,28 +184,16 @@ void BM_FFTWInverse(benchmark::State& state) {
   }
 }
 
-// Each benchmark runs several times; besides the usual mean and median, the
-// fastest run is reported: on a machine shared with other work it is the one
-// least disturbed, and the summary compares those.
-double fastest(const std::vector<double>& times) {
-  return *std::min_element(times.begin(), times.end());
-}
-
-void configure(benchmark::internal::Benchmark* benchmark) {
-  benchmark->Repetitions(9)->MinTime(0.2)->ReportAggregatesOnly(true)->ComputeStatistics("min",
-                                                                                         fastest);
-}
-
-BENCHMARK(BM_FrameCopy)->Apply(configure);
-BENCHMARK(BM_LobeshiftRoundTrip)->Apply(configure);
-BENCHMARK(BM_FFTWRoundTrip)->Apply(configure);
-BENCHMARK(BM_LobeshiftRoundTripUnaligned)->Apply(configure);
-BENCHMARK(BM_SSE2RoundTrip)->Apply(configure);
-BENCHMARK(BM_AVX2RoundTrip)->Apply(configure);
-BENCHMARK(BM_LobeshiftForward)->Apply(configure);
-BENCHMARK(BM_FFTWForward)->Apply(configure);
-BENCHMARK(BM_LobeshiftInverse)->Apply(configure);
-BENCHMARK(BM_FFTWInverse)->Apply(configure);
+BENCHMARK(BM_FrameCopy)->Apply(benchfastest::repeat);
+BENCHMARK(BM_LobeshiftRoundTrip)->Apply(benchfastest::repeat);
+BENCHMARK(BM_FFTWRoundTrip)->Apply(benchfastest::repeat);
+BENCHMARK(BM_LobeshiftRoundTripUnaligned)->Apply(benchfastest::repeat);
+BENCHMARK(BM_SSE2RoundTrip)->Apply(benchfastest::repeat);
+BENCHMARK(BM_AVX2RoundTrip)->Apply(benchfastest::repeat);
+BENCHMARK(BM_LobeshiftForward)->Apply(benchfastest::repeat);
+BENCHMARK(BM_FFTWForward)->Apply(benchfastest::repeat);
+BENCHMARK(BM_LobeshiftInverse)->Apply(benchfastest::repeat);
+BENCHMARK(BM_FFTWInverse)->Apply(benchfastest::repeat);
 
 // Prints as usual and keeps each benchmark's fastest CPU time per iteration.
 class RecordingReporter : public benchmark::ConsoleReporter {
@@ -223,14 +212,7 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The repetitions of all benchmarks take turns, so that a slow spell of a shared
-  // machine falls on ours and FFTW's alike; a flag given on the command line still wins.
-  std::string interleaving = "--benchmark_enable_random_interleaving=true";
-  std::vector<char*> arguments(argv, argv + argc);
-  arguments.insert(arguments.begin() + 1, interleaving.data());
-  int count = static_cast<int>(arguments.size());
-  benchmark::Initialize(&count, arguments.data());
-  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
+  if (!benchfastest::initialiseInterleaved(argc, argv)) return 1;
   RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
