@@ -357,20 +357,30 @@ void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
   const double* window = window_.get();
-  // The rising half of the window, then its mirror image.
-  auto windowAt = [window](int j) { return window[j < kHop ? j : kFrameLength - 1 - j]; };
-  eightRing_.peekBlockInto(kFrameLength, [eightFrame, windowAt](int j, float sample) {
-    eightFrame[j] = sample * windowAt(j);
-  });
-  if (difference) {
-    omniRing_.peekBlockInto(kFrameLength, [omniFrame, eightFrame, windowAt](int j, float sample) {
-      omniFrame[j] = sample * windowAt(j) - eightFrame[j];
-    });
-  } else {
-    omniRing_.peekBlockInto(kFrameLength, [omniFrame, windowAt](int j, float sample) {
-      omniFrame[j] = sample * windowAt(j);
-    });
-  }
+  // The rising half of the window, then its mirror image: each half in a loop of its
+  // own, whose window index runs straight.
+  auto rising = [window](int j) { return window[j]; };
+  auto falling = [window](int j) { return window[kFrameLength - 1 - j]; };
+  auto windowFrame = [this, eightFrame, omniFrame, difference](int first, auto windowAt) {
+    if (difference) {
+      Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
+                                 [eightFrame, omniFrame, windowAt](int j, float eight, float omni) {
+                                   const double w = windowAt(j);
+                                   const double eightWindowed = eight * w;
+                                   eightFrame[j] = eightWindowed;
+                                   omniFrame[j] = omni * w - eightWindowed;
+                                 });
+    } else {
+      Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
+                                 [eightFrame, omniFrame, windowAt](int j, float eight, float omni) {
+                                   const double w = windowAt(j);
+                                   eightFrame[j] = eight * w;
+                                   omniFrame[j] = omni * w;
+                                 });
+    }
+  };
+  windowFrame(0, rising);
+  windowFrame(kHop, falling);
 }
 
 // Multiplies every bin by its omni weight w, or by the figure-eight weight 1 - w.

@@ -42,7 +42,15 @@ float Ringbuffer::popFromEmptyRing() {
 }
 
 void Ringbuffer::peekBlock(double* out, std::int32_t count) const {
-  peekBlockInto(count, [out](std::int32_t j, float value) { out[j] = value; });
+  if (count <= 0) return;
+  if (count > capacity_) {
+    for (std::int32_t j = 0; j < count; ++j) out[j] = peek(j);
+    return;
+  }
+  const std::int32_t first = std::min(count, capacity_ - readIndex_);
+  const float* storage = storage_.get();
+  for (std::int32_t j = 0; j < first; ++j) out[j] = storage[readIndex_ + j];
+  for (std::int32_t j = first; j < count; ++j) out[j] = storage[j - first];
 }
 
 void Ringbuffer::pushBlock(const float* values, std::int32_t count) {

@@ -69,9 +69,11 @@ class Ringbuffer {
   // calls, without the per-call index arithmetic.
   // out[j] = peek(j) for j < count.
   void peekBlock(double* out, std::int32_t count) const;
-  // take(j, peek(j)) for j < count, in order: a frame read and worked on in one pass.
+  // take(j, a.peek(j), b.peek(j)) for first <= j < first + count, in order: two
+  // rings filled side by side read in one pass.
   template <class Take>
-  void peekBlockInto(std::int32_t count, Take take) const;
+  static void peekBlocksInto(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
+                             std::int32_t count, Take take);
   // push(values[j]) for j < count, in order.
   void pushBlock(const float* values, std::int32_t count);
   // out[j] = pop() for the first min(count, size()) values, which it returns: a
@@ -109,17 +111,27 @@ class Ringbuffer {
 };
 
 template <class Take>
-void Ringbuffer::peekBlockInto(std::int32_t count, Take take) const {
+void Ringbuffer::peekBlocksInto(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
+                                std::int32_t count, Take take) {
   if (count <= 0) return;
-  if (count > capacity_) {
-    for (std::int32_t j = 0; j < count; ++j) take(j, peek(j));
+  const std::int32_t end = first + count;
+  if (first < 0 || end > a.capacity_ || end > b.capacity_) {
+    for (std::int32_t j = first; j < end; ++j) take(j, a.peek(j), b.peek(j));
     return;
   }
-  const std::int32_t first = std::min(count, capacity_ - readIndex_);
-  const float* oldest = storage_.get() + readIndex_;
-  for (std::int32_t j = 0; j < first; ++j) take(j, oldest[j]);
-  const float* storage = storage_.get();
-  for (std::int32_t j = first; j < count; ++j) take(j, storage[j - first]);
+  // Stretches in which neither ring passes the end of its storage: in each, both
+  // values lie at a fixed offset from j.
+  const std::int32_t aWraps = a.capacity_ - a.readIndex_;
+  const std::int32_t bWraps = b.capacity_ - b.readIndex_;
+  for (std::int32_t j = first; j < end;) {
+    const std::int32_t aOffset = j < aWraps ? a.readIndex_ : -aWraps;
+    const std::int32_t bOffset = j < bWraps ? b.readIndex_ : -bWraps;
+    const std::int32_t stretchEnd =
+        std::min({end, j < aWraps ? aWraps : end, j < bWraps ? bWraps : end});
+    const float* aStorage = a.storage_.get();
+    const float* bStorage = b.storage_.get();
+    for (; j < stretchEnd; ++j) take(j, aStorage[j + aOffset], bStorage[j + bOffset]);
+  }
 }
 
 template <class ValueOf>

@@ -1,3 +1,5 @@
+#include "processor/ring_buffer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "platform/diagnostics.h"
-#include "processor/ring_buffer.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ TEST_F(RingbufferTest, PopLeavesZeroSoALaterPushAddAddsOntoSilence) {
   EXPECT_EQ(ring.pop(), 2.0f);
   ring.discard(2);  // storage untouched: 3 and 4 stay in slots 2 and 3
   EXPECT_EQ(ring.size(), 0);
-  for (float x : {10.0f, 20.0f, 30.0f, 40.0f}) ring.pushAdd(x);  // slots 0, 1 popped; 2, 3 discarded
+  for (float x : {10.0f, 20.0f, 30.0f, 40.0f})
+    ring.pushAdd(x);  // slots 0, 1 popped; 2, 3 discarded
   EXPECT_EQ(ring.pop(), 10.0f);
   EXPECT_EQ(ring.pop(), 20.0f);
   EXPECT_EQ(ring.pop(), 33.0f);
@@ -76,8 +78,11 @@ TEST_F(RingbufferTest, PushAddAfterUnwriteOverlapsTheSecondHalfOfTheFirstRun) {
   EXPECT_EQ(ring.size(), kHop + kFrame);
   for (int i = 0; i < kHop; ++i) ASSERT_EQ(ring.peek(i), static_cast<float>(i)) << i;
   for (int i = 0; i < kHop; ++i)
-    ASSERT_EQ(ring.peek(kHop + i), static_cast<float>(kHop + i) + 1000000.0f + static_cast<float>(i)) << i;
-  for (int i = kHop; i < kFrame; ++i) ASSERT_EQ(ring.peek(kHop + i), 1000000.0f + static_cast<float>(i)) << i;
+    ASSERT_EQ(ring.peek(kHop + i),
+              static_cast<float>(kHop + i) + 1000000.0f + static_cast<float>(i))
+        << i;
+  for (int i = kHop; i < kFrame; ++i)
+    ASSERT_EQ(ring.peek(kHop + i), 1000000.0f + static_cast<float>(i)) << i;
   expectNoLines();
 }
 
@@ -218,7 +223,8 @@ TEST_F(RingbufferTest, BlockFormsMatchSingleCallsAcrossTheWrapAndOnOverflow) {
 
         std::vector<double> peeked(blockLength);
         block.peekBlock(peeked.data(), blockLength);
-        for (int j = 0; j < blockLength; ++j) ASSERT_EQ(peeked[j], static_cast<double>(single.peek(j)));
+        for (int j = 0; j < blockLength; ++j)
+          ASSERT_EQ(peeked[j], static_cast<double>(single.peek(j)));
 
         for (int j = 0; j < blockLength; ++j) single.pushAdd(static_cast<float>(values[j] * 0.5));
         const auto singleLines = diag::takeLines();
@@ -229,6 +235,35 @@ TEST_F(RingbufferTest, BlockFormsMatchSingleCallsAcrossTheWrapAndOnOverflow) {
       }
     }
   }
+}
+
+// Two rings read side by side, each wrapping at its own place (or not at all), and a
+// stretch that reaches beyond the storage: every value as the single peek gives it.
+TEST_F(RingbufferTest, PeekingTwoRingsTogetherMatchesSinglePeeks) {
+  for (int aStart : {0, 4, 10}) {
+    for (int bStart : {0, 7}) {
+      for (int first : {0, 3}) {
+        for (int count : {1, 8, 11}) {
+          SCOPED_TRACE(testing::Message()
+                       << aStart << " " << bStart << " " << first << " " << count);
+          Ringbuffer a(11), b(11);
+          for (int i = 0; i < aStart; ++i) a.push(0.0f), a.pop();
+          for (int i = 0; i < bStart; ++i) b.push(0.0f), b.pop();
+          for (int i = 0; i < 11; ++i) a.push(1.0f + i), b.push(-1.0f - i);
+          std::vector<int> seen;
+          Ringbuffer::peekBlocksInto(a, b, first, count, [&](int j, float fromA, float fromB) {
+            seen.push_back(j);
+            ASSERT_EQ(fromA, a.peek(j)) << j;
+            ASSERT_EQ(fromB, b.peek(j)) << j;
+          });
+          std::vector<int> expected(count);
+          for (int j = 0; j < count; ++j) expected[j] = first + j;
+          EXPECT_EQ(seen, expected);
+        }
+      }
+    }
+  }
+  expectNoLines();
 }
 
 }  // namespace
