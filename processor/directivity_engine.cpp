@@ -27,19 +27,6 @@ inline void raisePeak(float& peak, const float* samples, std::int32_t count) {
   }
 }
 
-// Multiplies every bin of a packed spectrum by weightOf(w) of its curve entry w.
-template <class Weight>
-void weightBins(double* bins, const double* curve, Weight weightOf) {
-  constexpr int last = PlugIn_DirectivityEngine::kCurveLength - 1;
-  bins[0] *= weightOf(curve[0]);
-  bins[1] *= weightOf(curve[last]);  // Nyquist shares the last bin's weight
-  for (int k = 1; k <= last; ++k) {
-    const double weight = weightOf(curve[k]);
-    bins[2 * k] *= weight;
-    bins[2 * k + 1] *= weight;
-  }
-}
-
 inline void mergePeak(std::atomic<float>& peak, float blockPeak) {
   float current = peak.load(std::memory_order_relaxed);
   while (blockPeak > current &&
@@ -332,8 +319,7 @@ void PlugIn_DirectivityEngine::processFrame() {
     // The transformed frame is scratch afterwards and takes the inverse's output,
     // which keeps one frame less in the caches.
     realFFTForward(omniFrame, spectrum_.get());
-    weightSpectrum(false);
-    realFFTInverse(spectrum_.get(), omniFrame);
+    inverseOfWeightedSpectrum(false, omniFrame);
     outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
       return omniFrame[j] * kOutputScale + eightFrame[j];
     });
@@ -342,8 +328,7 @@ void PlugIn_DirectivityEngine::processFrame() {
     // frame takes the inverse's output.
     double* heard = solo_.omniPost ? omniFrame : eightFrame;
     realFFTForward(heard, spectrum_.get());
-    weightSpectrum(solo_.eightPost);
-    realFFTInverse(spectrum_.get(), heard);
+    inverseOfWeightedSpectrum(solo_.eightPost, heard);
     outputRing_.pushAddBlock(heard, kFrameLength, kOutputScale);
   }
   // Only the first half is complete; the second half waits beyond the write
@@ -383,11 +368,24 @@ void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   windowFrame(kHop, falling);
 }
 
-// Multiplies every bin by its omni weight w, or by the figure-eight weight 1 - w.
-void PlugIn_DirectivityEngine::weightSpectrum(bool eightWeight) {
-  if (eightWeight) {
-    weightBins(spectrum_.get(), curve_.get(), [](double w) { return 1.0 - w; });
-  } else {
-    weightBins(spectrum_.get(), curve_.get(), [](double w) { return w; });
+// The inverse transform, into out, of the spectrum with every bin weighted by its
+// omni weight w, or by its figure-eight weight 1 - w. The Nyquist bin shares the last
+// bin's weight.
+void PlugIn_DirectivityEngine::inverseOfWeightedSpectrum(bool eightWeight, double* out) {
+  constexpr int last = kCurveLength - 1;
+  const double* curve = curve_.get();
+  double* bins = spectrum_.get();
+  if (!eightWeight) {
+    // The omni weights are the curve itself: the transform applies them as it reads.
+    realFFTInverseWeighted(bins, curve, curve[last], out);
+    return;
   }
+  bins[0] *= 1.0 - curve[0];
+  bins[1] *= 1.0 - curve[last];
+  for (int k = 1; k <= last; ++k) {
+    const double weight = 1.0 - curve[k];
+    bins[2 * k] *= weight;
+    bins[2 * k + 1] *= weight;
+  }
+  realFFTInverse(bins, out);
 }

@@ -98,7 +98,7 @@ class PlugIn_DirectivityEngine {
   void gainEight(const float* eight, std::int32_t count, float& peak);
   void processFrame();
   void windowFrames(bool difference);
-  void weightSpectrum(bool eightWeight);
+  void inverseOfWeightedSpectrum(bool eightWeight, double* out);
 
   MicrophoneData* microphoneData_ = nullptr;
   double sampleRate_;

@@ -4,6 +4,7 @@
 #include "processor/fft/fft.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -24,15 +25,18 @@ const FFTPath& choosePath() { return avx2Supported() ? kAvx2Path : kSse2Path; }
 
 // The caller's two buffers: present, and not overlapping, since every routine
 // reads one while it writes the other.
-bool separateBuffers(const char* operation, const double* a, const double* b) {
+// b's length is kFFTSize doubles, a's aLength.
+bool separateBuffers(const char* operation, const double* a, const double* b,
+                     std::size_t aLength = kFFTSize) {
   if (a == nullptr || b == nullptr) {
     diag::write("%s: missing buffer, nothing transformed", operation);
     return false;
   }
   const auto first = reinterpret_cast<std::uintptr_t>(a);
   const auto second = reinterpret_cast<std::uintptr_t>(b);
+  const std::uintptr_t aBytes = aLength * sizeof(double);
   constexpr std::uintptr_t bytes = kFFTSize * sizeof(double);
-  if (first < second + bytes && second < first + bytes) {
+  if (first < second + bytes && second < first + aBytes) {
     diag::write("%s: input and output buffers overlap, nothing transformed", operation);
     return false;
   }
@@ -71,6 +75,13 @@ void realFFTForward(double* frame, double* spectrum) {
 void realFFTInverse(const double* spectrum, double* out) {
   if (!separateBuffers("realFFTInverse", spectrum, out)) return;
   activePath().realInverse(spectrum, out);
+}
+
+void realFFTInverseWeighted(const double* spectrum, const double* weights, double nyquistWeight,
+                            double* out) {
+  if (!separateBuffers("realFFTInverseWeighted", spectrum, out)) return;
+  if (!separateBuffers("realFFTInverseWeighted", weights, out, kFFTComplexPoints)) return;
+  activePath().realInverseWeighted(spectrum, weights, nyquistWeight, out);
 }
 
 void complexFFT(double* data, FFTDirection direction) {

@@ -25,6 +25,13 @@ void realFFTForward(double* frame, double* spectrum);
 // scales by 2^-12). spectrum is left unchanged; the two must not overlap.
 void realFFTInverse(const double* spectrum, double* out);
 
+// realFFTInverse of the spectrum with both parts of every bin k < 4096 multiplied by
+// weights[k] and the Nyquist value by nyquistWeight, giving the same bits as weighting
+// a copy of the spectrum first and transforming that. spectrum and weights (4096
+// doubles) are left unchanged; neither may overlap out.
+void realFFTInverseWeighted(const double* spectrum, const double* weights, double nyquistWeight,
+                            double* out);
+
 // 4096 complex points in place, input in bit-reversed order, output in natural
 // order, no scaling.
 void complexFFT(double* data, FFTDirection direction);

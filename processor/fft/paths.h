@@ -13,10 +13,12 @@ namespace fftdetail {
 
 struct FFTPath {
   const char* name;
-  // The same contracts as realFFTForward, realFFTInverse and complexFFT, on
-  // buffers already checked.
+  // The same contracts as realFFTForward, realFFTInverse, realFFTInverseWeighted and
+  // complexFFT, on buffers already checked.
   void (*realForward)(double* frame, double* spectrum);
   void (*realInverse)(const double* spectrum, double* out);
+  void (*realInverseWeighted)(const double* spectrum, const double* weights, double nyquistWeight,
+                              double* out);
   void (*complexForward)(double* data);
   void (*complexInverse)(double* data);
 };

@@ -63,14 +63,50 @@ inline P halfOverSquaredMagnitude(P w) {
   return w * (P::broadcast(1.0) - P::broadcast(0.5) * magnitude);
 }
 
+// The bins as the spectrum holds them.
+struct Unweighted {
+  double dc() const { return 1.0; }
+  double nyquist() const { return 1.0; }
+  double bin(int) const { return 1.0; }
+  template <class V, int step>
+  V run(V bins, int) const {
+    return bins;
+  }
+};
+
+// Every bin multiplied by its real weight as it is read: both parts of bin k by
+// weights[k], Nyquist by its own weight; the same products as weighting the spectrum
+// first.
+struct Weighted {
+  const double* weights;
+  double nyquistWeight;
+
+  double dc() const { return weights[0]; }
+  double nyquist() const { return nyquistWeight; }
+  double bin(int k) const { return weights[k]; }
+  // bins holds the run first, first + step, ... of the lanes.
+  template <class V, int step>
+  V run(V bins, int first) const {
+    if constexpr (V::kPoints == 1) {
+      return bins * V::broadcast(weights[first]);
+    } else {
+      const double w0 = weights[first];
+      const double w1 = weights[first + step];
+      return bins * V::set(w0, w0, w1, w1);
+    }
+  }
+};
+
 // Z[n] and Z[M - n] from X[n] and X[M - n] for the run n = first + step i of the
 // lanes; halfTurnedInverse = i / (2 W_n) lane by lane.
-template <int step, class V>
-[[gnu::always_inline]] inline void mergePairs(const double* spectrum, int first,
-                                              const Multiplier<V>& halfTurnedInverse, V& zn,
-                                              V& zm) {
-  const V xn = loadRun<V, step>(spectrum, first);
-  const V xm = conjugate(loadRun<V, -step>(spectrum, kFFTComplexPoints - first));
+template <int step, class V, class Weights>
+[[gnu::always_inline]] inline void mergePairs(const double* spectrum, const Weights& weights,
+                                              int first, const Multiplier<V>& halfTurnedInverse,
+                                              V& zn, V& zm) {
+  const int mirrored = kFFTComplexPoints - first;
+  const V xn = weights.template run<V, step>(loadRun<V, step>(spectrum, first), first);
+  const V xm =
+      conjugate(weights.template run<V, -step>(loadRun<V, -step>(spectrum, mirrored), mirrored));
   const V even = V::broadcast(0.5) * (xn + xm);              // E
   const V turnedOdd = multiply(halfTurnedInverse, xn - xm);  // i D / W_n
   zn = even + turnedOdd;
@@ -93,16 +129,17 @@ inline void storeSideBySide(double* out, int at, V a, V b) {
 // n_i. The results lie side by side in twos: the reversal of M/2 + n is that of n
 // plus one, and that of M - n the one of M/2 - n plus one. scaled = W_n / (2 |W_n|^2)
 // lane by lane.
-template <int step, class V>
-[[gnu::always_inline]] inline void mergeQuartets(const double* spectrum, int first, V scaled,
-                                                 double* out, const int (&reversal)[V::kPoints]) {
+template <int step, class V, class Weights>
+[[gnu::always_inline]] inline void mergeQuartets(const double* spectrum, const Weights& weights,
+                                                 int first, V scaled, double* out,
+                                                 const int (&reversal)[V::kPoints]) {
   // i / W_n = i conj(W_n) / |W_n|^2, the parts of W_n / |W_n|^2 exchanged;
   // i / W_(M/2-n) = i / (-i conj W_n) = -W_n / |W_n|^2.
   const Multiplier<V> turned{imaginaryParts(scaled), realParts(scaled)};
   const Multiplier<V> negated{negate(realParts(scaled)), negate(imaginaryParts(scaled))};
   V zn, zm, zh, zhm;  // Z[n], Z[M - n], Z[M/2 - n], Z[M/2 + n]
-  mergePairs<step>(spectrum, first, turned, zn, zm);
-  mergePairs<-step>(spectrum, kHalfPoints - first, negated, zh, zhm);
+  mergePairs<step>(spectrum, weights, first, turned, zn, zm);
+  mergePairs<-step>(spectrum, weights, kHalfPoints - first, negated, zh, zhm);
   storeSideBySide<0>(out, reversal[0], zn, zhm);
   storeSideBySide<0>(out, mirrorOfNegative(reversal[0]) - 1, zh, zm);
   if constexpr (V::kPoints == 2) {
@@ -121,11 +158,15 @@ inline void splitUntwiddledBins(double* data) {
   data[2 * kHalfPoints + 1] = -data[2 * kHalfPoints + 1];  // X[M/2] = conj Z[M/2]
 }
 
-inline void mergeUntwiddledBins(const double* spectrum, double* out) {
-  out[0] = 0.5 * (spectrum[0] + spectrum[1]);
-  out[1] = 0.5 * (spectrum[0] - spectrum[1]);
-  out[2] = spectrum[2 * kHalfPoints];  // Z[M/2] = conj X[M/2], at its reversal 1
-  out[3] = -spectrum[2 * kHalfPoints + 1];
+template <class Weights>
+inline void mergeUntwiddledBins(const double* spectrum, const Weights& weights, double* out) {
+  const double dc = spectrum[0] * weights.dc();
+  const double nyquist = spectrum[1] * weights.nyquist();
+  out[0] = 0.5 * (dc + nyquist);
+  out[1] = 0.5 * (dc - nyquist);
+  // Z[M/2] = conj X[M/2], at its reversal 1
+  out[2] = spectrum[2 * kHalfPoints] * weights.bin(kHalfPoints);
+  out[3] = -(spectrum[2 * kHalfPoints + 1] * weights.bin(kHalfPoints));
 }
 
 // Z (4096 complex points, natural order) to the packed spectrum, in place.
@@ -152,15 +193,16 @@ inline void splitRealSpectrum(double* data) {
 
 // The packed spectrum to Z, written to out in bit-reversed order, ready for the
 // complex transform's levels. spectrum is left unchanged.
-template <class P>
-inline void mergeRealSpectrum(const double* spectrum, double* out) {
-  mergeUntwiddledBins(spectrum, out);
+template <class P, class Weights = Unweighted>
+inline void mergeRealSpectrum(const double* spectrum, double* out,
+                              const Weights& weights = Weights{}) {
+  mergeUntwiddledBins(spectrum, weights, out);
   // Bin M/4 is its own M/2 - n: both halves of its quartet work on the bins M/4 and
   // 3M/4 with the same factor, i conj(w) and -w being the same for w = sqrt(1/2)
   // (1 - i), and write the same two results to the same place, its reversal 2.
   const Single one = Single::repeated(1.0, 0.0);
-  mergeQuartets<1>(spectrum, kQuarterPoints, halfOverSquaredMagnitude(eighthTurnOfConjugate(one)),
-                   out, {2});
+  mergeQuartets<1>(spectrum, weights, kQuarterPoints,
+                   halfOverSquaredMagnitude(eighthTurnOfConjugate(one)), out, {2});
 
   // M/4 - n is M - n with its top two bits cleared, so its reversal is that of M - n
   // with the bottom two cleared.
@@ -176,8 +218,8 @@ inline void mergeRealSpectrum(const double* spectrum, double* out) {
     const int r0 = nextReversal();
     const int r1 = nextReversal();
     const P w = twiddle.value();  // W_k, W_(k+1)
-    mergeQuartets<1>(spectrum, k, halfOverSquaredMagnitude(w), out, {r0, r1});
-    mergeQuartets<-1>(spectrum, kQuarterPoints - k,
+    mergeQuartets<1>(spectrum, weights, k, halfOverSquaredMagnitude(w), out, {r0, r1});
+    mergeQuartets<-1>(spectrum, weights, kQuarterPoints - k,
                       halfOverSquaredMagnitude(eighthTurnOfConjugate(w)), out,
                       {reversalOfQuarterMinus(r0), reversalOfQuarterMinus(r1)});
   }
@@ -186,8 +228,9 @@ inline void mergeRealSpectrum(const double* spectrum, double* out) {
   const int r0 = nextReversal();
   const int r1 = nextReversal();
   const P w = twiddle.value();
-  mergeQuartets<1>(spectrum, kEighthPoints - 1, halfOverSquaredMagnitude(w), out, {r0, r1});
-  mergeQuartets<1>(spectrum, kQuarterPoints - (kEighthPoints - 1),
+  mergeQuartets<1>(spectrum, weights, kEighthPoints - 1, halfOverSquaredMagnitude(w), out,
+                   {r0, r1});
+  mergeQuartets<1>(spectrum, weights, kQuarterPoints - (kEighthPoints - 1),
                    halfOverSquaredMagnitude(eighthTurnOfConjugate(lowLane(w))), out,
                    {reversalOfQuarterMinus(r0)});
 }

@@ -85,9 +85,21 @@ inline void realInverse(const double* spectrum, double* out) {
   transformBitReversed<P, kFFTInverse>(out);
 }
 
+// The weighting is folded into the merge's reading of the spectrum.
+template <class P>
+inline void realInverseWeighted(const double* spectrum, const double* weights, double nyquistWeight,
+                                double* out) {
+  mergeRealSpectrum<P>(spectrum, out, Weighted{weights, nyquistWeight});
+  transformBitReversed<P, kFFTInverse>(out);
+}
+
 template <class P>
 constexpr FFTPath pathTransforms(const char* name) {
-  return {name, realForward<P>, realInverse<P>, transformBitReversed<P, kFFTForward>,
+  return {name,
+          realForward<P>,
+          realInverse<P>,
+          realInverseWeighted<P>,
+          transformBitReversed<P, kFFTForward>,
           transformBitReversed<P, kFFTInverse>};
 }
 
