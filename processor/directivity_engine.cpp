@@ -19,6 +19,23 @@ constexpr std::align_val_t kCacheLine{64};
 
 FrameBuffer zeroedBuffer(int length) { return FrameBuffer(new (kCacheLine) double[length]()); }
 
+// The rising half of the analysis window: 0.5 - 0.5 cos(2 pi i / 8190). It is the
+// same for every engine, so one copy serves them all and the caches hold it once;
+// it is computed when the first engine is created.
+const double* analysisWindow() {
+  struct alignas(64) Half {
+    double values[PlugIn_DirectivityEngine::kHop];
+  };
+  static const Half half = [] {
+    Half h;
+    for (int i = 0; i < PlugIn_DirectivityEngine::kHop; ++i) {
+      h.values[i] = 0.5 - 0.5 * portable_math::cosine(2.0 * std::numbers::pi * i / 8190.0);
+    }
+    return h;
+  }();
+  return half.values;
+}
+
 // Keeps the largest magnitude, the way the meters read a sample: NaN never wins.
 inline void raisePeak(float& peak, const float* samples, std::int32_t count) {
   for (std::int32_t k = 0; k < count; ++k) {
@@ -53,12 +70,10 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
       eightFrame_(zeroedBuffer(kFrameLength)),
       spectrum_(zeroedBuffer(kFrameLength)),
       curve_(zeroedBuffer(kCurveLength)),
-      window_(zeroedBuffer(kHop)) {
+      window_(analysisWindow()) {
   // Rising half of the analysis window. Its mirror is the falling half, and the two
   // halves of overlapping frames sum to exactly one, so overlap-add at hop 4096
   // needs no synthesis window.
-  for (int i = 0; i < kHop; ++i)
-    window_[i] = 0.5 - 0.5 * portable_math::cosine(2.0 * std::numbers::pi * i / 8190.0);
 
   // The control points start at their defaults, so the first curve is computed from
   // three valid points; applying the defaults below then finds nothing to change
@@ -341,7 +356,7 @@ void PlugIn_DirectivityEngine::processFrame() {
 void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
-  const double* window = window_.get();
+  const double* window = window_;
   // The rising half of the window, then its mirror image: each half in a loop of its
   // own, whose window index runs straight.
   auto rising = [window](int j) { return window[j]; };

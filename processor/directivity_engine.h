@@ -125,7 +125,7 @@ class PlugIn_DirectivityEngine {
   FrameBuffer eightFrame_;
   FrameBuffer spectrum_;
   FrameBuffer curve_;
-  FrameBuffer window_;
+  const double* window_;  // the rising half, shared by all engines
 
   ControlPoint controlPoints_[3];
   double frequencies_[3];  // Hz, as set; the positions follow from them and the rate
