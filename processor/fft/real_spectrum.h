@@ -9,9 +9,9 @@
 // M/2 - n, M/2 + n for n = k and n = M/4 - k, as W_(M/2-n) = -i conj W_n exactly and
 // W_(M/4-k) = e^(-i pi/4) conj W_k, so one recurrence of M/8 steps serves all 4096
 // bins. It holds W_k, W_(k+1) for odd k, serving bins k, k + 1 and, turned, M/4 - k,
-// M/4 - k - 1. The split works in place on runs of neighbouring bins; the merge,
-// whose results scatter to bit-reversed positions, takes one group of four bins per
-// Pair, whose results land side by side.
+// M/4 - k - 1. The split works in place on runs of neighbouring bins; the merge
+// works on the same runs and, as its results go to bit-reversed positions, joins the
+// results that land side by side there for its stores.
 
 #include "processor/fft/bit_reversal.h"
 #include "processor/fft/twiddle.h"
