@@ -19,9 +19,11 @@ constexpr std::align_val_t kCacheLine{64};
 
 FrameBuffer zeroedBuffer(int length) { return FrameBuffer(new (kCacheLine) double[length]()); }
 
-// The rising half of the analysis window: 0.5 - 0.5 cos(2 pi i / 8190). It is the
-// same for every engine, so one copy serves them all and the caches hold it once;
-// it is computed when the first engine is created.
+// The rising half of the analysis window: 0.5 - 0.5 cos(2 pi i / 8190). Its mirror
+// is the falling half, and the two halves of overlapping frames sum to exactly one, so
+// overlap-add at hop 4096 needs no synthesis window. It is the same for every engine,
+// so one copy serves them all and the caches hold it once; it is computed when the
+// first engine is created.
 const double* analysisWindow() {
   struct alignas(64) Half {
     double values[PlugIn_DirectivityEngine::kHop];
@@ -71,10 +73,6 @@ PlugIn_DirectivityEngine::PlugIn_DirectivityEngine(double sampleRate)
       spectrum_(zeroedBuffer(kFrameLength)),
       curve_(zeroedBuffer(kCurveLength)),
       window_(analysisWindow()) {
-  // Rising half of the analysis window. Its mirror is the falling half, and the two
-  // halves of overlapping frames sum to exactly one, so overlap-add at hop 4096
-  // needs no synthesis window.
-
   // The control points start at their defaults, so the first curve is computed from
   // three valid points; applying the defaults below then finds nothing to change
   // but computes that curve.
