@@ -314,6 +314,8 @@ void PlugIn_DirectivityEngine::processFrame() {
   const bool pre = solo_.omniPre || solo_.eightPre;
   const bool mix = !pre && solo_.omniPost == solo_.eightPost;
   windowFrames(mix);
+  omniRing_.discard(kHop);
+  eightRing_.discard(kHop);
 
   if (pre) {
     // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
@@ -329,15 +331,10 @@ void PlugIn_DirectivityEngine::processFrame() {
     // figure-eight frame itself, so only the difference goes through the transforms.
     // The transformed frame is scratch afterwards and takes the inverse's output,
     // which keeps one frame less in the caches.
-    // The windowed figure-eight frame is made again from its ring as it is added,
-    // rather than kept in a frame of its own.
     realFFTForward(omniFrame, spectrum_.get());
     inverseOfWeightedSpectrum(false, omniFrame);
-    forEachWindowHalf([this, omniFrame](int first, auto windowAt) {
-      outputRing_.pushAddBlockFrom(eightRing_, first, kHop,
-                                   [omniFrame, windowAt](int j, float eight) {
-                                     return omniFrame[j] * kOutputScale + eight * windowAt(j);
-                                   });
+    outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
+      return omniFrame[j] * kOutputScale + eightFrame[j];
     });
   } else {
     // One capsule's weighted part alone: only that capsule is transformed, and its
@@ -350,31 +347,26 @@ void PlugIn_DirectivityEngine::processFrame() {
   // Only the first half is complete; the second half waits beyond the write
   // position for the next frame to add onto it.
   outputRing_.unwrite(kHop);
-  omniRing_.discard(kHop);
-  eightRing_.discard(kHop);
 }
 
-// apply(first, windowAt) for the window's two halves: the rising half from sample 0
-// and its mirror image from sample 4096, each in a loop of its own whose window index
-// runs straight.
-template <class Apply>
-void PlugIn_DirectivityEngine::forEachWindowHalf(Apply apply) const {
-  const double* window = window_;
-  apply(0, [window](int j) { return window[j]; });
-  apply(kHop, [window](int j) { return window[kFrameLength - 1 - j]; });
-}
-
-// The windowed frames, read from the rings in one pass. With `difference`, only the
-// omni frame is made, as the windowed omni frame minus the windowed figure-eight frame.
+// The windowed frames, read from the rings in the same pass: with `difference`, the
+// omni frame becomes the windowed omni frame minus the windowed figure-eight frame.
 void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
-  forEachWindowHalf([this, eightFrame, omniFrame, difference](int first, auto windowAt) {
+  const double* window = window_;
+  // The rising half of the window, then its mirror image: each half in a loop of its
+  // own, whose window index runs straight.
+  auto rising = [window](int j) { return window[j]; };
+  auto falling = [window](int j) { return window[kFrameLength - 1 - j]; };
+  auto windowFrame = [this, eightFrame, omniFrame, difference](int first, auto windowAt) {
     if (difference) {
       Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
-                                 [omniFrame, windowAt](int j, float eight, float omni) {
+                                 [eightFrame, omniFrame, windowAt](int j, float eight, float omni) {
                                    const double w = windowAt(j);
-                                   omniFrame[j] = omni * w - eight * w;
+                                   const double eightWindowed = eight * w;
+                                   eightFrame[j] = eightWindowed;
+                                   omniFrame[j] = omni * w - eightWindowed;
                                  });
     } else {
       Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
@@ -384,7 +376,9 @@ void PlugIn_DirectivityEngine::windowFrames(bool difference) {
                                    omniFrame[j] = omni * w;
                                  });
     }
-  });
+  };
+  windowFrame(0, rising);
+  windowFrame(kHop, falling);
 }
 
 // The inverse transform, into out, of the spectrum with every bin weighted by its

@@ -97,8 +97,6 @@ class PlugIn_DirectivityEngine {
   void gainOmni(const float* omni, std::int32_t count, float& peak);
   void gainEight(const float* eight, std::int32_t count, float& peak);
   void processFrame();
-  template <class Apply>
-  void forEachWindowHalf(Apply apply) const;
   void windowFrames(bool difference);
   void inverseOfWeightedSpectrum(bool eightWeight, double* out);
 

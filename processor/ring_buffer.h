@@ -85,11 +85,6 @@ class Ringbuffer {
   // on and added in one pass.
   template <class ValueOf>
   void pushAddBlockOf(std::int32_t count, ValueOf valueOf);
-  // pushAdd(static_cast<float>(valueOf(j, source.peek(j)))) for first <= j < first +
-  // count, in order: values made from another ring's samples added in one pass.
-  template <class ValueOf>
-  void pushAddBlockFrom(const Ringbuffer& source, std::int32_t first, std::int32_t count,
-                        ValueOf valueOf);
   // Drops the n oldest values (storage untouched).
   void discard(std::int32_t n);
   // Drops the n newest values: the write position moves back, storage untouched.
@@ -153,37 +148,5 @@ void Ringbuffer::pushAddBlockOf(std::int32_t count, ValueOf valueOf) {
   for (std::int32_t j = 0; j < first; ++j) slots[j] += static_cast<float>(valueOf(j));
   float* storage = storage_.get();
   for (std::int32_t j = first; j < count; ++j) storage[j - first] += static_cast<float>(valueOf(j));
-  count_ += count;
-}
-
-template <class ValueOf>
-void Ringbuffer::pushAddBlockFrom(const Ringbuffer& source, std::int32_t first, std::int32_t count,
-                                  ValueOf valueOf) {
-  if (count <= 0) return;
-  const std::int32_t end = first + count;
-  if (count > capacity_ - count_ || first < 0 || end > source.capacity_) {
-    // Runs into the oldest values or reads beyond the source's storage: the
-    // single-value paths report and handle it.
-    for (std::int32_t j = first; j < end; ++j) {
-      pushAdd(static_cast<float>(valueOf(j, source.peek(j))));
-    }
-    return;
-  }
-  // Stretches in which neither the write here nor the read there passes the end of its
-  // storage: in each, both slots lie at a fixed offset from j.
-  const std::int32_t write = wrap(readIndex_ + count_);
-  const std::int32_t writeWraps = first + (capacity_ - write);
-  const std::int32_t readWraps = source.capacity_ - source.readIndex_;
-  float* slots = storage_.get();
-  const float* samples = source.storage_.get();
-  for (std::int32_t j = first; j < end;) {
-    const std::int32_t writeOffset = j < writeWraps ? write - first : write - first - capacity_;
-    const std::int32_t readOffset = j < readWraps ? source.readIndex_ : -readWraps;
-    const std::int32_t stretchEnd =
-        std::min({end, j < writeWraps ? writeWraps : end, j < readWraps ? readWraps : end});
-    for (; j < stretchEnd; ++j) {
-      slots[j + writeOffset] += static_cast<float>(valueOf(j, samples[j + readOffset]));
-    }
-  }
   count_ += count;
 }

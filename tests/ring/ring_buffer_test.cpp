@@ -266,38 +266,4 @@ TEST_F(RingbufferTest, PeekingTwoRingsTogetherMatchesSinglePeeks) {
   expectNoLines();
 }
 
-// Values made from another ring's samples and added: the same ring as single peeks
-// and pushAdds make, with the write here and the read there wrapping at their own
-// places, and when the block runs into the oldest values or reads past the storage.
-TEST_F(RingbufferTest, AddingFromAnotherRingMatchesSingleCalls) {
-  for (int targetStart : {0, 6}) {
-    for (int held : {0, 4, 9}) {
-      for (int sourceStart : {0, 8}) {
-        for (int first : {0, 2}) {
-          for (int count : {1, 7, 11}) {
-            SCOPED_TRACE(testing::Message() << targetStart << " " << held << " " << sourceStart
-                                            << " " << first << " " << count);
-            Ringbuffer source(11), single(11), block(11);
-            for (int i = 0; i < sourceStart; ++i) source.push(0.0f), source.pop();
-            for (int i = 0; i < 11; ++i) source.push(0.5f + i);
-            for (Ringbuffer* ring : {&single, &block}) {
-              for (int i = 0; i < targetStart; ++i) ring->push(0.0f), ring->pop();
-              for (int i = 0; i < held; ++i) ring->push(0.25f * i);
-            }
-            auto valueOf = [](int j, float sample) { return 0.1 * j - 2.0 * sample; };
-            for (int j = first; j < first + count; ++j) {
-              single.pushAdd(static_cast<float>(valueOf(j, source.peek(j))));
-            }
-            const auto singleLines = diag::takeLines();
-            block.pushAddBlockFrom(source, first, count, valueOf);
-            EXPECT_EQ(diag::takeLines(), singleLines);
-            ASSERT_EQ(block.size(), single.size());
-            for (int j = 0; j < 11; ++j) ASSERT_EQ(block.peek(j), single.peek(j)) << j;
-          }
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
