@@ -58,39 +58,39 @@ void BM_FrameCopy(benchmark::State& state) {
   }
 }
 
-void roundTrip(benchmark::State& state, double* frame, double* spectrum, double* out) {
+// The public transforms, or one instruction-set path's.
+struct Transforms {
+  void (*forward)(double* frame, double* spectrum);
+  void (*inverse)(const double* spectrum, double* out);
+};
+constexpr Transforms kPublicTransforms{realFFTForward, realFFTInverse};
+
+void roundTrip(benchmark::State& state, Transforms transforms, double* frame, double* spectrum,
+               double* out) {
   for (auto _ : state) {
     std::memcpy(frame, kSource.data(), kFrameBytes);
-    realFFTForward(frame, spectrum);
-    realFFTInverse(spectrum, out);
+    transforms.forward(frame, spectrum);
+    transforms.inverse(spectrum, out);
     benchmark::DoNotOptimize(out);
     benchmark::ClobberMemory();
   }
 }
 
-void BM_LobeshiftRoundTrip(benchmark::State& state) {
+void roundTrip(benchmark::State& state, Transforms transforms) {
   RoundTripBuffers b;
-  roundTrip(state, b.frame->values, b.spectrum->values, b.out->values);
+  roundTrip(state, transforms, b.frame->values, b.spectrum->values, b.out->values);
 }
+
+void BM_LobeshiftRoundTrip(benchmark::State& state) { roundTrip(state, kPublicTransforms); }
 
 // std::vector's buffers: 16-byte alignment, what plain new[] guarantees.
 void BM_LobeshiftRoundTripUnaligned(benchmark::State& state) {
   std::vector<double> frame(kFFTSize), spectrum(kFFTSize), out(kFFTSize);
-  roundTrip(state, frame.data(), spectrum.data(), out.data());
+  roundTrip(state, kPublicTransforms, frame.data(), spectrum.data(), out.data());
 }
 
 void roundTripThrough(benchmark::State& state, const fftdetail::FFTPath& path) {
-  RoundTripBuffers b;
-  double* frame = b.frame->values;
-  double* spectrum = b.spectrum->values;
-  double* out = b.out->values;
-  for (auto _ : state) {
-    std::memcpy(frame, kSource.data(), kFrameBytes);
-    path.realForward(frame, spectrum);
-    path.realInverse(spectrum, out);
-    benchmark::DoNotOptimize(out);
-    benchmark::ClobberMemory();
-  }
+  roundTrip(state, {path.realForward, path.realInverse});
 }
 
 void BM_SSE2RoundTrip(benchmark::State& state) { roundTripThrough(state, fftdetail::kSse2Path); }
