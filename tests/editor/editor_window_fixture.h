@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "controller/parameters.h"
@@ -79,6 +80,36 @@ class EditorWindowTest : public ::testing::Test {
       if (edit.kind == EditKind::kEnd) ended = performed;
     }
     return ended;
+  }
+  // The window point at the centre of the first gain knob.
+  static std::pair<int, int> firstGainKnobCentre() {
+    const layout::GainPlace& gain = layout::kGainControls[0];
+    return {static_cast<int>(gain.origin.x) + (LOBESHIFT_STEREO ? 5 : 0) + 12,
+            static_cast<int>(gain.origin.y) + 12};
+  }
+  // In linear knob mode: the first gain knob dragged up to its top, in one gesture,
+  // then a notch of the wheel down, plain and with Shift (a finer step).
+  void dragAndWheelTheFirstGainKnob() {
+    const layout::GainPlace& gain = layout::kGainControls[0];
+    const auto [knobX, knobY] = firstGainKnobCentre();
+    window->drag(knobX, knobY, knobX, knobY - 100);
+    settle();
+    EXPECT_NEAR(plainOf(*plugin, gain.parameter), 6.0, 1e-4);
+    EXPECT_TRUE(sawGesture(gain.parameter));
+    window->wheel(knobX, knobY, -1);
+    settle();
+    EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.8, 1e-4);
+    window->wheel(knobX, knobY, -1, {host::Key::kShift});
+    settle();
+    EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.68, 1e-4);
+  }
+  // Shift-click on a PRE solo button.
+  void shiftClickAPreSolo() {
+    const int soloX = static_cast<int>(layout::kSoloFrameOrigin.x) + 68 + 26;
+    const int soloY = static_cast<int>(layout::kSoloFrameOrigin.y) + 9;
+    window->click(soloX, soloY, {host::Key::kShift});
+    settle();
+    EXPECT_NEAR(plainOf(*plugin, kSoloState), 2.0, 1e-6);
   }
   void setHostKnobMode(KnobMode mode) {
     FUnknownPtr<IEditController2> controller2(plugin->controller());

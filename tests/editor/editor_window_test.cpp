@@ -135,25 +135,8 @@ TEST_F(EditorWindowTest, DraggingTheMidHandleSendsItsFrequencyAndType) {
 TEST_F(EditorWindowTest, KnobsSolosSelectorsAndTheSwitchEditTheirParameters) {
   setHostKnobMode(kLinearMode);
   openEditor();
-  const layout::GainPlace& gain = layout::kGainControls[0];
-  const int knobX = static_cast<int>(gain.origin.x) + (LOBESHIFT_STEREO ? 5 : 0) + 12;
-  const int knobY = static_cast<int>(gain.origin.y) + 12;
-  window->drag(knobX, knobY, knobX, knobY - 100);
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 6.0, 1e-4);
-  EXPECT_TRUE(sawGesture(gain.parameter));
-  window->wheel(knobX, knobY, -1);
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.8, 1e-4);
-  window->wheel(knobX, knobY, -1, {Key::kShift});
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.68, 1e-4);
-
-  const int soloX = static_cast<int>(layout::kSoloFrameOrigin.x) + 68 + 26;
-  const int soloY = static_cast<int>(layout::kSoloFrameOrigin.y) + 9;
-  window->click(soloX, soloY, {Key::kShift});
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, kSoloState), 2.0, 1e-6);
+  dragAndWheelTheFirstGainKnob();
+  shiftClickAPreSolo();
 
   for (ParamID selector : {kMicOmniType, kMicEightType}) {
     const VSTGUI::CRect& rect =
@@ -194,8 +177,7 @@ TEST_F(EditorWindowTest, KnobsSolosSelectorsAndTheSwitchEditTheirParameters) {
 TEST_F(EditorWindowTest, KeysReachTheClickedKnobFromTheWindowAndFromTheHost) {
   openEditor();
   const layout::GainPlace& gain = layout::kGainControls[0];
-  const int knobX = static_cast<int>(gain.origin.x) + (LOBESHIFT_STEREO ? 5 : 0) + 12;
-  const int knobY = static_cast<int>(gain.origin.y) + 12;
+  const auto [knobX, knobY] = firstGainKnobCentre();
   window->click(knobX, knobY);  // takes the keyboard focus, changes nothing
   settle();
   EXPECT_NEAR(plainOf(*plugin, gain.parameter), 0.0, 1e-6);

@@ -15,7 +15,6 @@ using namespace Steinberg;
 using namespace Steinberg::Vst;
 using editor_test::EditorWindowTest;
 using editor_test::plainOf;
-using host::Key;
 using host::Rgb;
 
 // Writes a capture as a PNG, to look at what the window showed.
@@ -67,30 +66,14 @@ TEST_F(EditorWindowTest, ClicksDragsWheelAndKeysEditTheirParameters) {
   settle();
   EXPECT_EQ(plainOf(*plugin, kProximityCompensation), 0.0);
 
-  // A gain knob dragged up to its top, then the wheel and a key with modifiers.
-  const layout::GainPlace& gain = layout::kGainControls[0];
-  const int knobX = static_cast<int>(gain.origin.x) + (LOBESHIFT_STEREO ? 5 : 0) + 12;
-  const int knobY = static_cast<int>(gain.origin.y) + 12;
-  window->drag(knobX, knobY, knobX, knobY - 100);
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 6.0, 1e-4);
-  EXPECT_TRUE(sawGesture(gain.parameter));
-  window->wheel(knobX, knobY, -1);
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.8, 1e-4);
-  window->wheel(knobX, knobY, -1, {Key::kShift});
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.68, 1e-4);
+  // A gain knob dragged up to its top, then the wheel, and a key to the knob the
+  // pointer left focused.
+  dragAndWheelTheFirstGainKnob();
   window->pressKey("Down");
   settle();
-  EXPECT_NEAR(plainOf(*plugin, gain.parameter), 3.48, 1e-4);
+  EXPECT_NEAR(plainOf(*plugin, layout::kGainControls[0].parameter), 3.48, 1e-4);
 
-  // Shift-click on a PRE solo button.
-  const int soloX = static_cast<int>(layout::kSoloFrameOrigin.x) + 68 + 26;
-  const int soloY = static_cast<int>(layout::kSoloFrameOrigin.y) + 9;
-  window->click(soloX, soloY, {Key::kShift});
-  settle();
-  EXPECT_NEAR(plainOf(*plugin, kSoloState), 2.0, 1e-6);
+  shiftClickAPreSolo();
 }
 
 TEST_F(EditorWindowTest, OpensAndClosesAgainAndLeavesNoWindowBehind) {
