@@ -9,6 +9,7 @@
 #include "micdata/microphone_data.h"
 #include "platform/diagnostics.h"
 #include "processor/fft/fft.h"
+#include "processor/frame_passes/frame_passes.h"
 #include "processor/portable_math.h"
 
 namespace {
@@ -320,11 +321,9 @@ void PlugIn_DirectivityEngine::processFrame() {
   if (pre) {
     // Before the weighting: the windowed capsule signals, in the time domain, unscaled.
     if (solo_.omniPre && solo_.eightPre) {
-      outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
-        return 0.5 * eightFrame[j] + 0.5 * omniFrame[j];
-      });
+      addFrameToOutput(eightFrame, 0.5, omniFrame, 0.5);
     } else {
-      outputRing_.pushAddBlock(solo_.omniPre ? omniFrame : eightFrame, kFrameLength, 1.0);
+      addFrameToOutput(solo_.omniPre ? omniFrame : eightFrame, 1.0);
     }
   } else if (mix) {
     // The weighted mix as E + w (O - E): the inverse transform of E would be the
@@ -333,16 +332,14 @@ void PlugIn_DirectivityEngine::processFrame() {
     // which keeps one frame less in the caches.
     realFFTForward(omniFrame, spectrum_.get());
     inverseOfWeightedSpectrum(false, omniFrame);
-    outputRing_.pushAddBlockOf(kFrameLength, [omniFrame, eightFrame](int j) {
-      return omniFrame[j] * kOutputScale + eightFrame[j];
-    });
+    addFrameToOutput(omniFrame, kOutputScale, eightFrame, 1.0);
   } else {
     // One capsule's weighted part alone: only that capsule is transformed, and its
     // frame takes the inverse's output.
     double* heard = solo_.omniPost ? omniFrame : eightFrame;
     realFFTForward(heard, spectrum_.get());
     inverseOfWeightedSpectrum(solo_.eightPost, heard);
-    outputRing_.pushAddBlock(heard, kFrameLength, kOutputScale);
+    addFrameToOutput(heard, kOutputScale);
   }
   // Only the first half is complete; the second half waits beyond the write
   // position for the next frame to add onto it.
@@ -351,34 +348,29 @@ void PlugIn_DirectivityEngine::processFrame() {
 
 // The windowed frames, read from the rings in the same pass: with `difference`, the
 // omni frame becomes the windowed omni frame minus the windowed figure-eight frame.
+// The rising half of the window, then its mirror image.
 void PlugIn_DirectivityEngine::windowFrames(bool difference) {
   double* omniFrame = omniFrame_.get();
   double* eightFrame = eightFrame_.get();
   const double* window = window_;
-  // The rising half of the window, then its mirror image: each half in a loop of its
-  // own, whose window index runs straight.
-  auto rising = [window](int j) { return window[j]; };
-  auto falling = [window](int j) { return window[kFrameLength - 1 - j]; };
-  auto windowFrame = [this, eightFrame, omniFrame, difference](int first, auto windowAt) {
-    if (difference) {
-      Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
-                                 [eightFrame, omniFrame, windowAt](int j, float eight, float omni) {
-                                   const double w = windowAt(j);
-                                   const double eightWindowed = eight * w;
-                                   eightFrame[j] = eightWindowed;
-                                   omniFrame[j] = omni * w - eightWindowed;
-                                 });
-    } else {
-      Ringbuffer::peekBlocksInto(eightRing_, omniRing_, first, kHop,
-                                 [eightFrame, omniFrame, windowAt](int j, float eight, float omni) {
-                                   const double w = windowAt(j);
-                                   eightFrame[j] = eight * w;
-                                   omniFrame[j] = omni * w;
-                                 });
-    }
-  };
-  windowFrame(0, rising);
-  windowFrame(kHop, falling);
+  for (bool falling : {false, true}) {
+    Ringbuffer::peekStretches(omniRing_, eightRing_, falling ? kHop : 0, kHop,
+                              [=](int j, const float* omni, const float* eight, int length) {
+                                const double* first =
+                                    falling ? window + (kFrameLength - 1 - j) : window + j;
+                                windowStretch(omni, eight, first, falling, difference, length,
+                                              omniFrame + j, eightFrame + j);
+                              });
+  }
+}
+
+// A frame overlap-added into the output ring: a * aScale (+ b * bScale), rounded to
+// float as it is added.
+void PlugIn_DirectivityEngine::addFrameToOutput(const double* a, double aScale, const double* b,
+                                                double bScale) {
+  outputRing_.pushAddStretches(kFrameLength, [=](int j, float* slots, int length) {
+    addIntoStretch(slots, a + j, aScale, b != nullptr ? b + j : nullptr, bScale, length);
+  });
 }
 
 // The inverse transform, into out, of the spectrum with every bin weighted by its

@@ -98,6 +98,8 @@ class PlugIn_DirectivityEngine {
   void gainEight(const float* eight, std::int32_t count, float& peak);
   void processFrame();
   void windowFrames(bool difference);
+  void addFrameToOutput(const double* a, double aScale, const double* b = nullptr,
+                        double bScale = 1.0);
   void inverseOfWeightedSpectrum(bool eightWeight, double* out);
 
   MicrophoneData* microphoneData_ = nullptr;

@@ -81,7 +81,11 @@ std::int32_t Ringbuffer::popBlock(float* out, std::int32_t count) {
 }
 
 void Ringbuffer::pushAddBlock(const double* values, std::int32_t count, double scale) {
-  pushAddBlockOf(count, [values, scale](std::int32_t j) { return values[j] * scale; });
+  pushAddStretches(count, [values, scale](std::int32_t j, float* slots, std::int32_t length) {
+    for (std::int32_t i = 0; i < length; ++i) {
+      slots[i] += static_cast<float>(values[j + i] * scale);
+    }
+  });
 }
 
 void Ringbuffer::discard(std::int32_t n) {

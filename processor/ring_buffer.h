@@ -69,11 +69,13 @@ class Ringbuffer {
   // calls, without the per-call index arithmetic.
   // out[j] = peek(j) for j < count.
   void peekBlock(double* out, std::int32_t count) const;
-  // take(j, a.peek(j), b.peek(j)) for first <= j < first + count, in order: two
-  // rings filled side by side read in one pass.
+  // Two rings filled side by side, read in one pass: take(j, aValues, bValues, length)
+  // for the stretches, in order, of first <= j < first + count in which neither ring
+  // passes the end of its storage, aValues[i] and bValues[i] being a.peek(j + i) and
+  // b.peek(j + i). Reaching beyond the storage, the values go one at a time.
   template <class Take>
-  static void peekBlocksInto(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
-                             std::int32_t count, Take take);
+  static void peekStretches(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
+                            std::int32_t count, Take take);
   // push(values[j]) for j < count, in order.
   void pushBlock(const float* values, std::int32_t count);
   // out[j] = pop() for the first min(count, size()) values, which it returns: a
@@ -81,10 +83,11 @@ class Ringbuffer {
   std::int32_t popBlock(float* out, std::int32_t count);
   // pushAdd(static_cast<float>(values[j] * scale)) for j < count, in order.
   void pushAddBlock(const double* values, std::int32_t count, double scale);
-  // pushAdd(static_cast<float>(valueOf(j))) for j < count, in order: a frame worked
-  // on and added in one pass.
-  template <class ValueOf>
-  void pushAddBlockOf(std::int32_t count, ValueOf valueOf);
+  // count pushAdds of a frame worked on where it goes: add(j, slots, length), for the
+  // stretches of j < count in order, adds values j ... j + length - 1 into
+  // slots[0 ... length - 1]. Values that run into the oldest go one at a time.
+  template <class Add>
+  void pushAddStretches(std::int32_t count, Add add);
   // Drops the n oldest values (storage untouched).
   void discard(std::int32_t n);
   // Drops the n newest values: the write position moves back, storage untouched.
@@ -111,16 +114,20 @@ class Ringbuffer {
 };
 
 template <class Take>
-void Ringbuffer::peekBlocksInto(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
-                                std::int32_t count, Take take) {
+void Ringbuffer::peekStretches(const Ringbuffer& a, const Ringbuffer& b, std::int32_t first,
+                               std::int32_t count, Take take) {
   if (count <= 0) return;
   const std::int32_t end = first + count;
   if (first < 0 || end > a.capacity_ || end > b.capacity_) {
-    for (std::int32_t j = first; j < end; ++j) take(j, a.peek(j), b.peek(j));
+    for (std::int32_t j = first; j < end; ++j) {
+      const float aValue = a.peek(j);
+      const float bValue = b.peek(j);
+      take(j, &aValue, &bValue, 1);
+    }
     return;
   }
-  // Stretches in which neither ring passes the end of its storage: in each, both
-  // values lie at a fixed offset from j.
+  // In each stretch neither ring passes the end of its storage, so both values lie at
+  // a fixed offset from j.
   const std::int32_t aWraps = a.capacity_ - a.readIndex_;
   const std::int32_t bWraps = b.capacity_ - b.readIndex_;
   for (std::int32_t j = first; j < end;) {
@@ -128,25 +135,27 @@ void Ringbuffer::peekBlocksInto(const Ringbuffer& a, const Ringbuffer& b, std::i
     const std::int32_t bOffset = j < bWraps ? b.readIndex_ : -bWraps;
     const std::int32_t stretchEnd =
         std::min({end, j < aWraps ? aWraps : end, j < bWraps ? bWraps : end});
-    const float* aStorage = a.storage_.get();
-    const float* bStorage = b.storage_.get();
-    for (; j < stretchEnd; ++j) take(j, aStorage[j + aOffset], bStorage[j + bOffset]);
+    take(j, a.storage_.get() + j + aOffset, b.storage_.get() + j + bOffset, stretchEnd - j);
+    j = stretchEnd;
   }
 }
 
-template <class ValueOf>
-void Ringbuffer::pushAddBlockOf(std::int32_t count, ValueOf valueOf) {
+template <class Add>
+void Ringbuffer::pushAddStretches(std::int32_t count, Add add) {
   if (count <= 0) return;
   if (count > capacity_ - count_) {
     // Runs into the oldest values: let the single-value path report and handle it.
-    for (std::int32_t j = 0; j < count; ++j) pushAdd(static_cast<float>(valueOf(j)));
+    // Adding onto -0 gives every value itself, +0 and -0 included.
+    for (std::int32_t j = 0; j < count; ++j) {
+      float value = -0.0f;
+      add(j, &value, 1);
+      pushAdd(value);
+    }
     return;
   }
   const std::int32_t write = wrap(readIndex_ + count_);
   const std::int32_t first = std::min(count, capacity_ - write);
-  float* slots = storage_.get() + write;
-  for (std::int32_t j = 0; j < first; ++j) slots[j] += static_cast<float>(valueOf(j));
-  float* storage = storage_.get();
-  for (std::int32_t j = first; j < count; ++j) storage[j - first] += static_cast<float>(valueOf(j));
+  add(0, storage_.get() + write, first);
+  if (first < count) add(first, storage_.get(), count - first);
   count_ += count;
 }

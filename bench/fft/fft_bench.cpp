@@ -24,6 +24,7 @@
 #include "bench/common/fastest_run.h"
 #include "processor/fft/fft.h"
 #include "processor/fft/paths.h"
+#include "processor/instruction_set.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ void roundTripThrough(benchmark::State& state, const fftdetail::FFTPath& path) {
 void BM_SSE2RoundTrip(benchmark::State& state) { roundTripThrough(state, fftdetail::kSse2Path); }
 
 void BM_AVX2RoundTrip(benchmark::State& state) {
-  if (!fftdetail::avx2Supported()) {
+  if (!avx2Supported()) {
     state.SkipWithError("this processor has no AVX2");
     return;
   }

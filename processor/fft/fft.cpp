@@ -11,17 +11,15 @@
 #include "platform/diagnostics.h"
 #include "processor/fft/bit_reversal.h"
 #include "processor/fft/paths.h"
+#include "processor/instruction_set.h"
 
 using namespace fftdetail;
 
 namespace {
 
 // Constant-initialised, so it holds null before any code of this module runs; the
-// first transform stores the choice. Two threads racing there store the same value.
-constinit std::atomic<const FFTPath*> chosenPath{nullptr};
-static_assert(std::atomic<const FFTPath*>::is_always_lock_free);
-
-const FFTPath& choosePath() { return avx2Supported() ? kAvx2Path : kSse2Path; }
+// first transform stores the choice.
+constinit std::atomic<const FFTPath*> choice{nullptr};
 
 // The caller's two buffers: present, and not overlapping, since every routine
 // reads one while it writes the other.
@@ -47,23 +45,7 @@ bool separateBuffers(const char* operation, const double* a, const double* b,
 
 namespace fftdetail {
 
-bool avx2Supported() {
-  // The processor model is normally read by a constructor in the runtime library;
-  // reading it again here makes the answer right even before that has run. It only
-  // executes CPUID and XGETBV, which also confirms that the system saves the
-  // 256-bit registers.
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2");
-}
-
-const FFTPath& activePath() {
-  const FFTPath* path = chosenPath.load(std::memory_order_acquire);
-  if (path == nullptr) {
-    path = &choosePath();
-    chosenPath.store(path, std::memory_order_release);
-  }
-  return *path;
-}
+const FFTPath& activePath() { return chosenPath(choice, kSse2Path, kAvx2Path); }
 
 }  // namespace fftdetail
 

@@ -29,9 +29,6 @@ extern const FFTPath kSse2Path;
 // AVX2, two complex points per register: run it only where avx2Supported().
 extern const FFTPath kAvx2Path;
 
-// Whether this processor and operating system run AVX2 code.
-bool avx2Supported();
-
 // The fastest path this processor runs, chosen at the first call without locks or
 // allocation, so the first call may come from the audio thread.
 const FFTPath& activePath();

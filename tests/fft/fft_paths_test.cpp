@@ -14,6 +14,7 @@
 #include "fft/fft_reference.h"
 #include "processor/fft/fft.h"
 #include "processor/fft/paths.h"
+#include "processor/instruction_set.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ std::string firstDifference(const std::vector<double>& a, const std::vector<doub
 class FFTPaths : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!fftdetail::avx2Supported()) GTEST_SKIP() << "this processor has no AVX2";
+    if (!avx2Supported()) GTEST_SKIP() << "this processor has no AVX2";
   }
   const FFTPath& sse2 = fftdetail::kSse2Path;
   const FFTPath& avx2 = fftdetail::kAvx2Path;
@@ -122,7 +123,7 @@ TEST_F(FFTPaths, WorkOnBuffersWithoutVectorAlignment) {
 
 TEST(FFTPathChoice, TakesAVX2WhereTheProcessorHasItAndKeepsItsChoice) {
   const FFTPath& chosen = fftdetail::activePath();
-  EXPECT_EQ(&chosen, fftdetail::avx2Supported() ? &fftdetail::kAvx2Path : &fftdetail::kSse2Path)
+  EXPECT_EQ(&chosen, avx2Supported() ? &fftdetail::kAvx2Path : &fftdetail::kSse2Path)
       << chosen.name;
   EXPECT_EQ(&fftdetail::activePath(), &chosen);
 }

@@ -12,6 +12,7 @@
 #include "platform/diagnostics.h"
 #include "processor/fft/fft.h"
 #include "processor/fft/paths.h"
+#include "processor/instruction_set.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ bool sameBits(const std::vector<double>& a, const std::vector<double>& b) {
 
 TEST(RealFFTInverseWeighted, GivesTheBitsOfWeightingFirstOnEveryPath) {
   std::vector<const fftdetail::FFTPath*> paths{&fftdetail::kSse2Path};
-  if (fftdetail::avx2Supported()) paths.push_back(&fftdetail::kAvx2Path);
+  if (avx2Supported()) paths.push_back(&fftdetail::kAvx2Path);
   for (unsigned seed : {31u, 32u}) {
     const auto spectrum = fftref::randomSamples(kFFTSize, seed);
     for (const Weighting& w : weightings()) {
