@@ -17,10 +17,10 @@ enum ParameterIds : ParameterId {
   kMicEightType = 7,
   kSoloState = 8,
   kProximityCompensation = 9,
-  kMicLOmniGain = 10,  // "Mic Omni Gain" in the mono build
-  kMicLEightGain = 11, // "Mic Eight Gain" in the mono build
-  kMicROmniGain = 12,  // stereo build only
-  kMicREightGain = 13, // stereo build only
+  kMicLOmniGain = 10,   // "Mic Omni Gain" in the mono build
+  kMicLEightGain = 11,  // "Mic Eight Gain" in the mono build
+  kMicROmniGain = 12,   // stereo build only
+  kMicREightGain = 13,  // stereo build only
 };
 
 // The kind that marks level values (peaks per capsule) wherever they are handed on:

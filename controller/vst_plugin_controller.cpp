@@ -14,7 +14,9 @@ namespace Steinberg::Vst {
 
 namespace {
 
-float plainOf(ParamID tag, ParamValue normalized) { return static_cast<float>(normalizedToPlain(tag, normalized)); }
+float plainOf(ParamID tag, ParamValue normalized) {
+  return static_cast<float>(normalizedToPlain(tag, normalized));
+}
 
 }  // namespace
 
@@ -29,8 +31,8 @@ tresult PLUGIN_API VST_PlugInController::initialize(FUnknown* context) {
   for (ParameterId id = 0; id < kParameterCount; ++id) {
     const UString128 title(parameterTitle(id));
     const UString128 units(parameterUnits(id));
-    parameters.addParameter(title, units, 0, parameterNormalizedDefault(id), ParameterInfo::kCanAutomate,
-                            static_cast<int32>(id), kRootUnitId);
+    parameters.addParameter(title, units, 0, parameterNormalizedDefault(id),
+                            ParameterInfo::kCanAutomate, static_cast<int32>(id), kRootUnitId);
   }
   return kResultOk;
 }
@@ -56,10 +58,13 @@ tresult PLUGIN_API VST_PlugInController::notify(IMessage* message) {
   IAttributeList* attributes = message->getAttributes();
   const void* data = nullptr;
   uint32 size = 0;
-  if (attributes == nullptr || attributes->getBinary("vuValue", data, size) != kResultOk || data == nullptr)
+  if (attributes == nullptr || attributes->getBinary("vuValue", data, size) != kResultOk ||
+      data == nullptr)
     return kResultFalse;
   std::memcpy(levelBlock_, data, std::min<std::size_t>(size, sizeof levelBlock_));
-  forEachOpenView([this](PlugIn_ViewTarget& view) { view.updateLevels(PlugIn_ViewTarget::kLevelTag, levelBlock_); });
+  forEachOpenView([this](PlugIn_ViewTarget& view) {
+    view.updateLevels(PlugIn_ViewTarget::kLevelTag, levelBlock_);
+  });
   return kResultFalse;
 }
 
@@ -90,7 +95,8 @@ IPlugView* PLUGIN_API VST_PlugInController::createView(FIDString name) {
 
 tresult VST_PlugInController::performEdit(ParamID tag, ParamValue plainValue) {
   // The host is told the value in single precision, as the views will read it back.
-  const auto normalized = static_cast<float>(acceptNormalized(tag, plainToNormalized(tag, plainValue)));
+  const auto normalized =
+      static_cast<float>(acceptNormalized(tag, plainToNormalized(tag, plainValue)));
   setParamNormalized(tag, normalized);
   return PlugIn_PlugInController::performEdit(tag, normalized);
 }
@@ -99,7 +105,8 @@ void VST_PlugInController::editorAttached(EditorView* editor) {
   auto* target = dynamic_cast<PlugIn_ViewTarget*>(editor);
   if (target == nullptr) return;
   openViews_.push_back({editor, target});
-  for (ParameterId id = 0; id < kParameterCount; ++id) target->updateParameter(id, plainOf(id, getParamNormalized(id)));
+  for (ParameterId id = 0; id < kParameterCount; ++id)
+    target->updateParameter(id, plainOf(id, getParamNormalized(id)));
 }
 
 void VST_PlugInController::editorRemoved(EditorView* editor) {

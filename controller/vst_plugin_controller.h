@@ -47,7 +47,7 @@ class VST_PlugInController : public PlugIn_PlugInController {
 
  private:
   struct OpenView {
-    EditorView* editor;        // as the SDK reported it
+    EditorView* editor;         // as the SDK reported it
     PlugIn_ViewTarget* target;  // the same object, as the controller talks to it
   };
 

@@ -29,7 +29,8 @@ class ComponentHandler : public Steinberg::Vst::IComponentHandler {
 
   //--- IComponentHandler
   Steinberg::tresult PLUGIN_API beginEdit(Steinberg::Vst::ParamID id) override;
-  Steinberg::tresult PLUGIN_API performEdit(Steinberg::Vst::ParamID id, Steinberg::Vst::ParamValue value) override;
+  Steinberg::tresult PLUGIN_API performEdit(Steinberg::Vst::ParamID id,
+                                            Steinberg::Vst::ParamValue value) override;
   Steinberg::tresult PLUGIN_API endEdit(Steinberg::Vst::ParamID id) override;
   Steinberg::tresult PLUGIN_API restartComponent(Steinberg::int32 flags) override;
 

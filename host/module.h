@@ -64,7 +64,7 @@ class Module {
   std::string path_;
   std::string libraryPath_;
   void* handle_;
-  bool entered_ = false;  // the entry hook succeeded; the exit hook is owed
+  bool entered_ = false;                          // the entry hook succeeded; the exit hook is owed
   Steinberg::IPluginFactory* factory_ = nullptr;  // one reference held
 };
 

@@ -4,7 +4,8 @@ namespace host {
 
 using namespace Steinberg;
 
-ParameterValueQueue::ParameterValueQueue(int32 capacity) : capacity_(capacity > 0 ? static_cast<std::size_t>(capacity) : 0) {
+ParameterValueQueue::ParameterValueQueue(int32 capacity)
+    : capacity_(capacity > 0 ? static_cast<std::size_t>(capacity) : 0) {
   points_.reserve(capacity_);
 }
 
@@ -21,7 +22,8 @@ tresult PLUGIN_API ParameterValueQueue::queryInterface(const TUID iid, void** ob
   return kNoInterface;
 }
 
-tresult PLUGIN_API ParameterValueQueue::getPoint(int32 index, int32& sampleOffset, Vst::ParamValue& value) {
+tresult PLUGIN_API ParameterValueQueue::getPoint(int32 index, int32& sampleOffset,
+                                                 Vst::ParamValue& value) {
   if (index < 0 || index >= getPointCount()) return kInvalidArgument;
   const Point& point = points_[static_cast<std::size_t>(index)];
   sampleOffset = point.sampleOffset;
@@ -29,14 +31,16 @@ tresult PLUGIN_API ParameterValueQueue::getPoint(int32 index, int32& sampleOffse
   return kResultOk;
 }
 
-tresult PLUGIN_API ParameterValueQueue::addPoint(int32 sampleOffset, Vst::ParamValue value, int32& index) {
+tresult PLUGIN_API ParameterValueQueue::addPoint(int32 sampleOffset, Vst::ParamValue value,
+                                                 int32& index) {
   std::size_t position = 0;
   while (position < points_.size() && points_[position].sampleOffset < sampleOffset) ++position;
   if (position < points_.size() && points_[position].sampleOffset == sampleOffset) {
     points_[position].value = value;
   } else {
     if (points_.size() == capacity_) return kResultFalse;
-    points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(position), Point{sampleOffset, value});
+    points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(position),
+                   Point{sampleOffset, value});
   }
   index = static_cast<int32>(position);
   return kResultOk;
@@ -63,7 +67,8 @@ Vst::IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index
   return &queues_[static_cast<std::size_t>(index)];
 }
 
-Vst::IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const Vst::ParamID& id, int32& index) {
+Vst::IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const Vst::ParamID& id,
+                                                                     int32& index) {
   for (int32 i = 0; i < used_; ++i) {
     if (queues_[static_cast<std::size_t>(i)].getParameterId() == id) {
       index = i;

@@ -20,12 +20,15 @@ class ParameterValueQueue : public Steinberg::Vst::IParamValueQueue {
 
   //--- IParamValueQueue
   Steinberg::Vst::ParamID PLUGIN_API getParameterId() override { return id_; }
-  Steinberg::int32 PLUGIN_API getPointCount() override { return static_cast<Steinberg::int32>(points_.size()); }
+  Steinberg::int32 PLUGIN_API getPointCount() override {
+    return static_cast<Steinberg::int32>(points_.size());
+  }
   Steinberg::tresult PLUGIN_API getPoint(Steinberg::int32 index, Steinberg::int32& sampleOffset,
                                          Steinberg::Vst::ParamValue& value) override;
   // Points stay ordered by sample offset; a point at an offset already present replaces
   // that point's value.
-  Steinberg::tresult PLUGIN_API addPoint(Steinberg::int32 sampleOffset, Steinberg::Vst::ParamValue value,
+  Steinberg::tresult PLUGIN_API addPoint(Steinberg::int32 sampleOffset,
+                                         Steinberg::Vst::ParamValue value,
                                          Steinberg::int32& index) override;
 
   //--- FUnknown: owned by its ParameterChanges; references are not counted.
@@ -45,7 +48,8 @@ class ParameterValueQueue : public Steinberg::Vst::IParamValueQueue {
 
 class ParameterChanges : public Steinberg::Vst::IParameterChanges {
  public:
-  explicit ParameterChanges(Steinberg::int32 maxParameters = 64, Steinberg::int32 maxPointsPerParameter = 64);
+  explicit ParameterChanges(Steinberg::int32 maxParameters = 64,
+                            Steinberg::int32 maxPointsPerParameter = 64);
   virtual ~ParameterChanges() = default;
   ParameterChanges(const ParameterChanges&) = delete;
   ParameterChanges& operator=(const ParameterChanges&) = delete;
@@ -53,7 +57,8 @@ class ParameterChanges : public Steinberg::Vst::IParameterChanges {
   // Empties every queue; the storage stays.
   void clear();
   // Convenience for the host side: adds one point, creating the parameter's queue if needed.
-  bool addChange(Steinberg::Vst::ParamID id, Steinberg::Vst::ParamValue value, Steinberg::int32 sampleOffset = 0);
+  bool addChange(Steinberg::Vst::ParamID id, Steinberg::Vst::ParamValue value,
+                 Steinberg::int32 sampleOffset = 0);
 
   //--- IParameterChanges
   Steinberg::int32 PLUGIN_API getParameterCount() override { return used_; }

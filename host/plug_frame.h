@@ -1,7 +1,7 @@
 #pragma once
 // The host's side of an open editor (IPlugFrame): offers the host's run loop the way
-// Linux hosts do (queryInterface for IRunLoop; Windows hosts offer none), and takes the view's resize requests,
-// which a host with fixed-size editor windows only records.
+// Linux hosts do (queryInterface for IRunLoop; Windows hosts offer none), and takes the view's
+// resize requests, which a host with fixed-size editor windows only records.
 
 #include "host/run_loop.h"
 #include "pluginterfaces/gui/iplugview.h"

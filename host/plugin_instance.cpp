@@ -13,11 +13,13 @@ std::string resultText(tresult result) { return "result " + std::to_string(resul
 
 // IConnectionPoint of an object, or null.
 IPtr<Vst::IConnectionPoint> connectionPointOf(FUnknown* object) {
-  return object != nullptr ? IPtr<Vst::IConnectionPoint>(FUnknownPtr<Vst::IConnectionPoint>(object)) : nullptr;
+  return object != nullptr ? IPtr<Vst::IConnectionPoint>(FUnknownPtr<Vst::IConnectionPoint>(object))
+                           : nullptr;
 }
 
 // Arrangements of every audio bus in one direction, as the processor reports them.
-std::vector<Vst::SpeakerArrangement> arrangementsOf(Vst::IComponent* component, Vst::IAudioProcessor* processor,
+std::vector<Vst::SpeakerArrangement> arrangementsOf(Vst::IComponent* component,
+                                                    Vst::IAudioProcessor* processor,
                                                     Vst::BusDirection direction) {
   std::vector<Vst::SpeakerArrangement> arrangements;
   const int32 count = component->getBusCount(Vst::kAudio, direction);
@@ -42,23 +44,26 @@ int32 totalChannels(ProcessBuffers& buffers, bool inputs) {
 PluginInstance::PluginInstance(std::shared_ptr<Module> module, std::shared_ptr<HostContext> context)
     : module_(std::move(module)), context_(std::move(context)) {}
 
-Result<std::unique_ptr<PluginInstance>> PluginInstance::create(std::shared_ptr<Module> module,
-                                                               std::shared_ptr<HostContext> context) {
+Result<std::unique_ptr<PluginInstance>> PluginInstance::create(
+    std::shared_ptr<Module> module, std::shared_ptr<HostContext> context) {
   if (module == nullptr) return Result<std::unique_ptr<PluginInstance>>::failure("no module");
   auto processorClass = module->firstClassOf(kVstAudioEffectClass);
-  if (!processorClass) return Result<std::unique_ptr<PluginInstance>>::failure(processorClass.error());
+  if (!processorClass)
+    return Result<std::unique_ptr<PluginInstance>>::failure(processorClass.error());
   return create(std::move(module), processorClass->classId, std::move(context));
 }
 
-Result<std::unique_ptr<PluginInstance>> PluginInstance::create(std::shared_ptr<Module> module,
-                                                               const FUID& processorClassId,
-                                                               std::shared_ptr<HostContext> context) {
+Result<std::unique_ptr<PluginInstance>> PluginInstance::create(
+    std::shared_ptr<Module> module, const FUID& processorClassId,
+    std::shared_ptr<HostContext> context) {
   using Created = Result<std::unique_ptr<PluginInstance>>;
   if (module == nullptr) return Created::failure("no module");
   if (context == nullptr) context = std::make_shared<HostContext>();
-  std::unique_ptr<PluginInstance> instance(new PluginInstance(std::move(module), std::move(context)));
+  std::unique_ptr<PluginInstance> instance(
+      new PluginInstance(std::move(module), std::move(context)));
   // On failure the destructor undoes whatever the build got done.
-  if (Status built = instance->build(processorClassId); !built) return Created::failure(built.error());
+  if (Status built = instance->build(processorClassId); !built)
+    return Created::failure(built.error());
   return Created::success(std::move(instance));
 }
 
@@ -69,7 +74,8 @@ Status PluginInstance::build(const FUID& processorClassId) {
   TUID classId;
   processorClassId.toTUID(classId);
   void* object = nullptr;
-  if (factory->createInstance(classId, Vst::IComponent::iid, &object) != kResultOk || object == nullptr)
+  if (factory->createInstance(classId, Vst::IComponent::iid, &object) != kResultOk ||
+      object == nullptr)
     return Status::failure(where + ": the factory cannot create it as a component");
   component_ = owned(static_cast<Vst::IComponent*>(object));
 
@@ -94,7 +100,8 @@ Status PluginInstance::createController() {
   TUID controllerClassId;
   if (component_->getControllerClassId(controllerClassId) == kResultOk) {
     void* object = nullptr;
-    if (module_->factory()->createInstance(controllerClassId, Vst::IEditController::iid, &object) != kResultOk ||
+    if (module_->factory()->createInstance(controllerClassId, Vst::IEditController::iid, &object) !=
+            kResultOk ||
         object == nullptr)
       return Status::failure("the factory cannot create controller class " +
                              guidString(FUID::fromTUID(controllerClassId)));
@@ -136,7 +143,8 @@ Status PluginInstance::transferComponentState() {
   auto stream = streamOf(*state);
   const tresult result = controller_->setComponentState(stream);
   if (result != kResultOk && result != kNotImplemented)
-    return Status::failure("the controller refused the component's state (" + resultText(result) + ")");
+    return Status::failure("the controller refused the component's state (" + resultText(result) +
+                           ")");
   return Status::success();
 }
 
@@ -153,14 +161,17 @@ PluginInstance::~PluginInstance() {
 
 Status PluginInstance::setupProcessing(double sampleRate, int32 maxBlockSize, int32 processMode) {
   if (active_) return Status::failure("setupProcessing while active");
-  if (sampleRate <= 0.0 || maxBlockSize <= 0) return Status::failure("setupProcessing needs a sample rate and a block size");
+  if (sampleRate <= 0.0 || maxBlockSize <= 0)
+    return Status::failure("setupProcessing needs a sample rate and a block size");
   if (processor_->canProcessSampleSize(Vst::kSample32) != kResultOk)
     return Status::failure("the processor cannot process 32-bit float samples");
 
   const auto inputs = arrangementsOf(component_, processor_, Vst::kInput);
   const auto outputs = arrangementsOf(component_, processor_, Vst::kOutput);
-  for (int32 bus = 0; bus < static_cast<int32>(inputs.size()); ++bus) component_->activateBus(Vst::kAudio, Vst::kInput, bus, true);
-  for (int32 bus = 0; bus < static_cast<int32>(outputs.size()); ++bus) component_->activateBus(Vst::kAudio, Vst::kOutput, bus, true);
+  for (int32 bus = 0; bus < static_cast<int32>(inputs.size()); ++bus)
+    component_->activateBus(Vst::kAudio, Vst::kInput, bus, true);
+  for (int32 bus = 0; bus < static_cast<int32>(outputs.size()); ++bus)
+    component_->activateBus(Vst::kAudio, Vst::kOutput, bus, true);
 
   Vst::ProcessSetup setup{processMode, Vst::kSample32, maxBlockSize, sampleRate};
   if (tresult result = processor_->setupProcessing(setup); result != kResultOk)
@@ -171,8 +182,8 @@ Status PluginInstance::setupProcessing(double sampleRate, int32 maxBlockSize, in
 
 tresult PluginInstance::setBusArrangements(std::vector<Vst::SpeakerArrangement> inputs,
                                            std::vector<Vst::SpeakerArrangement> outputs) {
-  return processor_->setBusArrangements(inputs.data(), static_cast<int32>(inputs.size()), outputs.data(),
-                                        static_cast<int32>(outputs.size()));
+  return processor_->setBusArrangements(inputs.data(), static_cast<int32>(inputs.size()),
+                                        outputs.data(), static_cast<int32>(outputs.size()));
 }
 
 Status PluginInstance::activate() {
@@ -200,7 +211,8 @@ Status PluginInstance::deactivate() {
 }
 
 void PluginInstance::takeControllerEdits() {
-  for (const auto& edit : handler_.takePendingValues()) inputChanges_.addChange(edit.id, edit.value, 0);
+  for (const auto& edit : handler_.takePendingValues())
+    inputChanges_.addChange(edit.id, edit.value, 0);
 }
 
 void PluginInstance::forwardOutputChanges() {
@@ -219,7 +231,8 @@ tresult PluginInstance::process(int32 numSamples) {
   if (numSamples < 0 || numSamples > buffers_.maxBlockSize()) return kInvalidArgument;
   takeControllerEdits();
   outputChanges_.clear();
-  const tresult result = processor_->process(buffers_.prepare(numSamples, &inputChanges_, &outputChanges_));
+  const tresult result =
+      processor_->process(buffers_.prepare(numSamples, &inputChanges_, &outputChanges_));
   inputChanges_.clear();
   buffers_.advance(numSamples);
   forwardOutputChanges();
@@ -230,8 +243,8 @@ tresult PluginInstance::processParametersOnly() {
   if (buffers_.maxBlockSize() == 0) return kNotInitialized;
   takeControllerEdits();
   outputChanges_.clear();
-  const tresult result =
-      processor_->process(buffers_.prepare(0, &inputChanges_, &outputChanges_, /*withAudio=*/false));
+  const tresult result = processor_->process(
+      buffers_.prepare(0, &inputChanges_, &outputChanges_, /*withAudio=*/false));
   inputChanges_.clear();
   forwardOutputChanges();
   return result;
@@ -241,25 +254,32 @@ Result<Channels> PluginInstance::render(const Channels& inputChannels, int32 blo
   if (blockSize <= 0 || blockSize > buffers_.maxBlockSize())
     return Result<Channels>::failure("render needs a block size between 1 and the set-up maximum");
   if (static_cast<int32>(inputChannels.size()) != totalChannels(buffers_, true))
-    return Result<Channels>::failure("render got " + std::to_string(inputChannels.size()) + " input channels, the buses have " +
+    return Result<Channels>::failure("render got " + std::to_string(inputChannels.size()) +
+                                     " input channels, the buses have " +
                                      std::to_string(totalChannels(buffers_, true)));
   const std::size_t length = inputChannels.empty() ? 0 : inputChannels.front().size();
   for (const auto& channel : inputChannels)
-    if (channel.size() != length) return Result<Channels>::failure("render needs input channels of one length");
+    if (channel.size() != length)
+      return Result<Channels>::failure("render needs input channels of one length");
 
-  Channels output(static_cast<std::size_t>(totalChannels(buffers_, false)), std::vector<float>(length));
+  Channels output(static_cast<std::size_t>(totalChannels(buffers_, false)),
+                  std::vector<float>(length));
   for (std::size_t start = 0; start < length; start += static_cast<std::size_t>(blockSize)) {
-    const auto count = static_cast<int32>(std::min<std::size_t>(static_cast<std::size_t>(blockSize), length - start));
+    const auto count = static_cast<int32>(
+        std::min<std::size_t>(static_cast<std::size_t>(blockSize), length - start));
     std::size_t flat = 0;
     for (int32 bus = 0; bus < buffers_.inputBusCount(); ++bus)
       for (int32 channel = 0; channel < buffers_.inputChannelCount(bus); ++channel, ++flat)
-        std::copy_n(inputChannels[flat].begin() + static_cast<std::ptrdiff_t>(start), count, buffers_.inputChannel(bus, channel));
+        std::copy_n(inputChannels[flat].begin() + static_cast<std::ptrdiff_t>(start), count,
+                    buffers_.inputChannel(bus, channel));
     if (tresult result = process(count); result != kResultOk)
-      return Result<Channels>::failure("process failed at sample " + std::to_string(start) + " (" + resultText(result) + ")");
+      return Result<Channels>::failure("process failed at sample " + std::to_string(start) + " (" +
+                                       resultText(result) + ")");
     flat = 0;
     for (int32 bus = 0; bus < buffers_.outputBusCount(); ++bus)
       for (int32 channel = 0; channel < buffers_.outputChannelCount(bus); ++channel, ++flat)
-        std::copy_n(buffers_.outputChannel(bus, channel), count, output[flat].begin() + static_cast<std::ptrdiff_t>(start));
+        std::copy_n(buffers_.outputChannel(bus, channel), count,
+                    output[flat].begin() + static_cast<std::ptrdiff_t>(start));
   }
   return Result<Channels>::success(std::move(output));
 }
@@ -272,7 +292,8 @@ void PluginInstance::setParameter(Vst::ParamID id, Vst::ParamValue normalized, i
 Result<StateBytes> PluginInstance::getState() {
   auto stream = owned(new MemoryStream());
   if (tresult result = component_->getState(stream); result != kResultOk)
-    return Result<StateBytes>::failure("the component's getState failed (" + resultText(result) + ")");
+    return Result<StateBytes>::failure("the component's getState failed (" + resultText(result) +
+                                       ")");
   return Result<StateBytes>::success(bytesOf(*stream));
 }
 
@@ -282,7 +303,8 @@ Status PluginInstance::setState(const StateBytes& state) {
   if (!controller_) return Status::success();
   const tresult result = controller_->setComponentState(streamOf(state));
   if (result != kResultOk && result != kNotImplemented)
-    return Status::failure("the controller's setComponentState failed (" + resultText(result) + ")");
+    return Status::failure("the controller's setComponentState failed (" + resultText(result) +
+                           ")");
   return Status::success();
 }
 
@@ -290,7 +312,8 @@ Result<StateBytes> PluginInstance::getControllerState() {
   if (!controller_) return Result<StateBytes>::failure("the plug-in has no controller");
   auto stream = owned(new MemoryStream());
   if (tresult result = controller_->getState(stream); result != kResultOk)
-    return Result<StateBytes>::failure("the controller's getState failed (" + resultText(result) + ")");
+    return Result<StateBytes>::failure("the controller's getState failed (" + resultText(result) +
+                                       ")");
   return Result<StateBytes>::success(bytesOf(*stream));
 }
 

@@ -39,12 +39,12 @@ using Channels = std::vector<std::vector<float>>;
 class PluginInstance {
  public:
   // A null context gives the instance a host context of its own.
-  static Result<std::unique_ptr<PluginInstance>> create(std::shared_ptr<Module> module,
-                                                        const Steinberg::FUID& processorClassId,
-                                                        std::shared_ptr<HostContext> context = nullptr);
+  static Result<std::unique_ptr<PluginInstance>> create(
+      std::shared_ptr<Module> module, const Steinberg::FUID& processorClassId,
+      std::shared_ptr<HostContext> context = nullptr);
   // The module's first class of category "Audio Module Class".
-  static Result<std::unique_ptr<PluginInstance>> create(std::shared_ptr<Module> module,
-                                                        std::shared_ptr<HostContext> context = nullptr);
+  static Result<std::unique_ptr<PluginInstance>> create(
+      std::shared_ptr<Module> module, std::shared_ptr<HostContext> context = nullptr);
   ~PluginInstance();
   PluginInstance(const PluginInstance&) = delete;
   PluginInstance& operator=(const PluginInstance&) = delete;

@@ -10,13 +10,15 @@ using namespace Steinberg;
 using Vst::ProcessContext;
 
 void ProcessBuffers::build(std::vector<Bus>& buses, std::vector<Vst::AudioBusBuffers>& buffers,
-                           const std::vector<Vst::SpeakerArrangement>& arrangements, int32 maxBlockSize) {
+                           const std::vector<Vst::SpeakerArrangement>& arrangements,
+                           int32 maxBlockSize) {
   buses.assign(arrangements.size(), Bus{});
   buffers.assign(arrangements.size(), Vst::AudioBusBuffers{});
   for (std::size_t b = 0; b < arrangements.size(); ++b) {
     const int32 channels = Vst::SpeakerArr::getChannelCount(arrangements[b]);
     Bus& bus = buses[b];
-    bus.channels.assign(static_cast<std::size_t>(channels), std::vector<float>(static_cast<std::size_t>(maxBlockSize)));
+    bus.channels.assign(static_cast<std::size_t>(channels),
+                        std::vector<float>(static_cast<std::size_t>(maxBlockSize)));
     for (auto& channel : bus.channels) bus.pointers.push_back(channel.data());
     buffers[b].numChannels = channels;
     buffers[b].silenceFlags = 0;
@@ -25,15 +27,16 @@ void ProcessBuffers::build(std::vector<Bus>& buses, std::vector<Vst::AudioBusBuf
 }
 
 void ProcessBuffers::configure(const std::vector<Vst::SpeakerArrangement>& inputs,
-                               const std::vector<Vst::SpeakerArrangement>& outputs, int32 maxBlockSize,
-                               double sampleRate, int32 processMode) {
+                               const std::vector<Vst::SpeakerArrangement>& outputs,
+                               int32 maxBlockSize, double sampleRate, int32 processMode) {
   maxBlockSize_ = std::max<int32>(maxBlockSize, 0);
   build(inputBuses_, inputBuffers_, inputs, maxBlockSize_);
   build(outputBuses_, outputBuffers_, outputs, maxBlockSize_);
 
   context_ = ProcessContext{};
-  context_.state = ProcessContext::kPlaying | ProcessContext::kTempoValid | ProcessContext::kTimeSigValid |
-                   ProcessContext::kContTimeValid | ProcessContext::kProjectTimeMusicValid;
+  context_.state = ProcessContext::kPlaying | ProcessContext::kTempoValid |
+                   ProcessContext::kTimeSigValid | ProcessContext::kContTimeValid |
+                   ProcessContext::kProjectTimeMusicValid;
   context_.sampleRate = sampleRate;
   context_.tempo = 120.0;
   context_.timeSigNumerator = 4;
@@ -46,11 +49,15 @@ void ProcessBuffers::configure(const std::vector<Vst::SpeakerArrangement>& input
 }
 
 int32 ProcessBuffers::inputChannelCount(int32 bus) const {
-  return bus >= 0 && bus < inputBusCount() ? inputBuffers_[static_cast<std::size_t>(bus)].numChannels : 0;
+  return bus >= 0 && bus < inputBusCount()
+             ? inputBuffers_[static_cast<std::size_t>(bus)].numChannels
+             : 0;
 }
 
 int32 ProcessBuffers::outputChannelCount(int32 bus) const {
-  return bus >= 0 && bus < outputBusCount() ? outputBuffers_[static_cast<std::size_t>(bus)].numChannels : 0;
+  return bus >= 0 && bus < outputBusCount()
+             ? outputBuffers_[static_cast<std::size_t>(bus)].numChannels
+             : 0;
 }
 
 float* ProcessBuffers::channelOf(std::vector<Bus>& buses, int32 bus, int32 channel) {
@@ -60,15 +67,22 @@ float* ProcessBuffers::channelOf(std::vector<Bus>& buses, int32 bus, int32 chann
   return channels[static_cast<std::size_t>(channel)].data();
 }
 
-float* ProcessBuffers::inputChannel(int32 bus, int32 channel) { return channelOf(inputBuses_, bus, channel); }
-float* ProcessBuffers::outputChannel(int32 bus, int32 channel) { return channelOf(outputBuses_, bus, channel); }
+float* ProcessBuffers::inputChannel(int32 bus, int32 channel) {
+  return channelOf(inputBuses_, bus, channel);
+}
+float* ProcessBuffers::outputChannel(int32 bus, int32 channel) {
+  return channelOf(outputBuses_, bus, channel);
+}
 
 void ProcessBuffers::setInputSilenceFlags(int32 bus, uint64 flags) {
-  if (bus >= 0 && bus < inputBusCount()) inputBuffers_[static_cast<std::size_t>(bus)].silenceFlags = flags;
+  if (bus >= 0 && bus < inputBusCount())
+    inputBuffers_[static_cast<std::size_t>(bus)].silenceFlags = flags;
 }
 
 uint64 ProcessBuffers::outputSilenceFlags(int32 bus) const {
-  return bus >= 0 && bus < outputBusCount() ? outputBuffers_[static_cast<std::size_t>(bus)].silenceFlags : 0;
+  return bus >= 0 && bus < outputBusCount()
+             ? outputBuffers_[static_cast<std::size_t>(bus)].silenceFlags
+             : 0;
 }
 
 Vst::ProcessData& ProcessBuffers::prepare(int32 numSamples, Vst::IParameterChanges* inputChanges,
@@ -96,4 +110,3 @@ void ProcessBuffers::advance(int32 numSamples) {
 }
 
 }  // namespace host
-

@@ -18,12 +18,16 @@ class ProcessBuffers {
 
   // Allocates zeroed channels for each bus; the transport starts at sample 0.
   void configure(const std::vector<Steinberg::Vst::SpeakerArrangement>& inputs,
-                 const std::vector<Steinberg::Vst::SpeakerArrangement>& outputs, Steinberg::int32 maxBlockSize,
-                 double sampleRate, Steinberg::int32 processMode);
+                 const std::vector<Steinberg::Vst::SpeakerArrangement>& outputs,
+                 Steinberg::int32 maxBlockSize, double sampleRate, Steinberg::int32 processMode);
 
   Steinberg::int32 maxBlockSize() const { return maxBlockSize_; }
-  Steinberg::int32 inputBusCount() const { return static_cast<Steinberg::int32>(inputBuses_.size()); }
-  Steinberg::int32 outputBusCount() const { return static_cast<Steinberg::int32>(outputBuses_.size()); }
+  Steinberg::int32 inputBusCount() const {
+    return static_cast<Steinberg::int32>(inputBuses_.size());
+  }
+  Steinberg::int32 outputBusCount() const {
+    return static_cast<Steinberg::int32>(outputBuses_.size());
+  }
   Steinberg::int32 inputChannelCount(Steinberg::int32 bus) const;
   Steinberg::int32 outputChannelCount(Steinberg::int32 bus) const;
 
@@ -37,8 +41,10 @@ class ProcessBuffers {
 
   // ProcessData for a block of `numSamples` (at most maxBlockSize) with the given changes.
   // Without buses (`withAudio` false) it is a parameter-only call: no buses, no samples.
-  Steinberg::Vst::ProcessData& prepare(Steinberg::int32 numSamples, Steinberg::Vst::IParameterChanges* inputChanges,
-                                       Steinberg::Vst::IParameterChanges* outputChanges, bool withAudio = true);
+  Steinberg::Vst::ProcessData& prepare(Steinberg::int32 numSamples,
+                                       Steinberg::Vst::IParameterChanges* inputChanges,
+                                       Steinberg::Vst::IParameterChanges* outputChanges,
+                                       bool withAudio = true);
   // Moves the transport on by the block just processed.
   void advance(Steinberg::int32 numSamples);
 
@@ -50,7 +56,8 @@ class ProcessBuffers {
     std::vector<float*> pointers;
   };
   static void build(std::vector<Bus>& buses, std::vector<Steinberg::Vst::AudioBusBuffers>& buffers,
-                    const std::vector<Steinberg::Vst::SpeakerArrangement>& arrangements, Steinberg::int32 maxBlockSize);
+                    const std::vector<Steinberg::Vst::SpeakerArrangement>& arrangements,
+                    Steinberg::int32 maxBlockSize);
   static float* channelOf(std::vector<Bus>& buses, Steinberg::int32 bus, Steinberg::int32 channel);
 
   Steinberg::int32 maxBlockSize_ = 0;

@@ -27,7 +27,8 @@ using FilterCurves = std::map<std::string, std::vector<double>>;
 class MicrophoneData {
  public:
   MicrophoneData() = default;
-  MicrophoneData(std::vector<MicrophoneRecord> omni, std::vector<MicrophoneRecord> eight, FilterCurves filters);
+  MicrophoneData(std::vector<MicrophoneRecord> omni, std::vector<MicrophoneRecord> eight,
+                 FilterCurves filters);
 
   // group is the parameter ID of the selector: kMicOmniType picks the omni list, any
   // other value the figure-eight list. An index past the end reads the last model, a

@@ -22,7 +22,8 @@ enum class Step { kGoOn, kEndLoading };
 class MicrophoneDocumentReader {
  public:
   void read(const TiXmlElement& root) {
-    for (const TiXmlNode* child = root.FirstChild(); child != nullptr; child = child->NextSiblingElement()) {
+    for (const TiXmlNode* child = root.FirstChild(); child != nullptr;
+         child = child->NextSiblingElement()) {
       const TiXmlElement* group = child->ToElement();
       if (group == nullptr) continue;
       Step step = Step::kGoOn;
@@ -37,7 +38,8 @@ class MicrophoneDocumentReader {
   }
 
   std::unique_ptr<MicrophoneData> takeModel() {
-    return std::make_unique<MicrophoneData>(std::move(omni_), std::move(eight_), std::move(filters_));
+    return std::make_unique<MicrophoneData>(std::move(omni_), std::move(eight_),
+                                            std::move(filters_));
   }
 
  private:
@@ -48,7 +50,8 @@ class MicrophoneDocumentReader {
   // its next sibling elements.
   Step readMicrophones(const TiXmlElement& group, std::vector<MicrophoneRecord>& list) {
     if (group.FirstChild() == nullptr) return Step::kEndLoading;
-    for (const TiXmlNode* entry = group.FirstChild(); entry != nullptr; entry = entry->NextSiblingElement()) {
+    for (const TiXmlNode* entry = group.FirstChild(); entry != nullptr;
+         entry = entry->NextSiblingElement()) {
       MicrophoneRecord record;
       const Entry outcome = readMicrophone(*entry, record);
       if (outcome == Entry::kEndLoading) return Step::kEndLoading;
@@ -64,7 +67,8 @@ class MicrophoneDocumentReader {
     const char* name = nameElement != nullptr ? nameElement->GetText() : nullptr;
     if (name == nullptr) return Entry::kSkipped;
     record.name = name;
-    for (const TiXmlElement* element = nameElement; element != nullptr; element = element->NextSiblingElement()) {
+    for (const TiXmlElement* element = nameElement; element != nullptr;
+         element = element->NextSiblingElement()) {
       const Section section = sectionOf(element->Value());
       if (section == Section::kNone) continue;
       if (element->FirstChildElement() == nullptr) return Entry::kEndLoading;
@@ -86,17 +90,29 @@ class MicrophoneDocumentReader {
   // Every child element is a data point, whatever its name; polar points are taken
   // in order (the angle attribute is not read). False when a point has no text.
   bool readSection(const TiXmlElement& section, Section kind, MicrophoneRecord& record) {
-    for (const TiXmlElement* point = section.FirstChildElement(); point != nullptr; point = point->NextSiblingElement()) {
+    for (const TiXmlElement* point = section.FirstChildElement(); point != nullptr;
+         point = point->NextSiblingElement()) {
       const char* text = point->GetText();
       if (text == nullptr) return false;
       const double value = micdata::readNumberText(text);
       switch (kind) {
-        case Section::kPolar100Hz: record.polar100Hz.push_back(value); break;
-        case Section::kPolar1000Hz: record.polar1000Hz.push_back(value); break;
-        case Section::kPolar10000Hz: record.polar10000Hz.push_back(value); break;
-        case Section::kFreefield: record.freefield.push_back({frequencyOf(*point), value}); break;
-        case Section::kDiffusefield: record.diffusefield.push_back({frequencyOf(*point), value}); break;
-        case Section::kNone: break;
+        case Section::kPolar100Hz:
+          record.polar100Hz.push_back(value);
+          break;
+        case Section::kPolar1000Hz:
+          record.polar1000Hz.push_back(value);
+          break;
+        case Section::kPolar10000Hz:
+          record.polar10000Hz.push_back(value);
+          break;
+        case Section::kFreefield:
+          record.freefield.push_back({frequencyOf(*point), value});
+          break;
+        case Section::kDiffusefield:
+          record.diffusefield.push_back({frequencyOf(*point), value});
+          break;
+        case Section::kNone:
+          break;
       }
     }
     return true;
@@ -105,7 +121,8 @@ class MicrophoneDocumentReader {
   // A missing or unreadable frequency repeats the previous point's, across the load.
   double frequencyOf(const TiXmlElement& point) {
     double frequency = 0.0;
-    if (micdata::parseNumberText(point.Attribute("frequency"), frequency)) lastFrequency_ = frequency;
+    if (micdata::parseNumberText(point.Attribute("frequency"), frequency))
+      lastFrequency_ = frequency;
     return lastFrequency_;
   }
 
@@ -113,7 +130,8 @@ class MicrophoneDocumentReader {
   // not read. A name that is already present keeps its first curve.
   Step readFilters(const TiXmlElement& filters) {
     if (filters.FirstChild() == nullptr) return Step::kEndLoading;
-    for (const TiXmlNode* entry = filters.FirstChild(); entry != nullptr; entry = entry->NextSiblingElement()) {
+    for (const TiXmlNode* entry = filters.FirstChild(); entry != nullptr;
+         entry = entry->NextSiblingElement()) {
       if (entry->FirstChildElement() == nullptr) return Step::kEndLoading;
       std::vector<double> curve;
       bool complete = true;
@@ -150,7 +168,8 @@ std::unique_ptr<MicrophoneData> loadMicrophoneData(const char* text, std::size_t
   // The parser reads up to a terminating zero, so it gets a terminated copy of exactly
   // these bytes; a zero byte inside them is not XML and would hide the rest.
   const std::string document = size != 0 ? std::string(text, size) : std::string();
-  if (document.find('\0') != std::string::npos) return failedMicrophoneData("Zero byte inside the document.");
+  if (document.find('\0') != std::string::npos)
+    return failedMicrophoneData("Zero byte inside the document.");
 
   TiXmlDocument parser;
   parser.Parse(document.c_str(), nullptr, TIXML_DEFAULT_ENCODING);

@@ -14,7 +14,9 @@ constexpr int kSignificantDigits = 18;
 constexpr long kExponentLimit = 100000;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 }  // namespace
 
@@ -73,7 +75,8 @@ bool parseNumberText(const char* text, double& value) {
   }
   // The nearest double to mantissa * 10^exponent, rounded correctly.
   char digits[64];
-  const int length = std::snprintf(digits, sizeof digits, "%llue%ld", static_cast<unsigned long long>(mantissa), exponent);
+  const int length = std::snprintf(digits, sizeof digits, "%llue%ld",
+                                   static_cast<unsigned long long>(mantissa), exponent);
   double magnitude = 0.0;
   if (std::from_chars(digits, digits + length, magnitude).ec == std::errc::result_out_of_range)
     magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;

@@ -30,10 +30,12 @@ extern "C" SMTG_EXPORT_SYMBOL AEffect* VSTPluginMain(audioMasterCallback hostCal
 }
 
 BEGIN_FACTORY_DEF(lobeshift::kVendor, lobeshift::kVendorUrl, lobeshift::kVendorEmail)
-  DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kProcessorUID), PClassInfo::kManyInstances, kVstAudioEffectClass,
-             lobeshift::kProcessorName, Vst::kDistributable, lobeshift::kProcessorSubCategories,
-             lobeshift::kClassVersion, lobeshift::kClassSdkVersion, Vst::VST_PlugInProcessor::createInstance)
-  DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kControllerUID), PClassInfo::kManyInstances,
-             kVstComponentControllerClass, lobeshift::kControllerName, 0, "", lobeshift::kClassVersion,
-             lobeshift::kClassSdkVersion, Vst::VST_PlugInController::createInstance)
+DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kProcessorUID), PClassInfo::kManyInstances,
+           kVstAudioEffectClass, lobeshift::kProcessorName, Vst::kDistributable,
+           lobeshift::kProcessorSubCategories, lobeshift::kClassVersion,
+           lobeshift::kClassSdkVersion, Vst::VST_PlugInProcessor::createInstance)
+DEF_CLASS2(INLINE_UID_FROM_FUID(lobeshift::kControllerUID), PClassInfo::kManyInstances,
+           kVstComponentControllerClass, lobeshift::kControllerName, 0, "",
+           lobeshift::kClassVersion, lobeshift::kClassSdkVersion,
+           Vst::VST_PlugInController::createInstance)
 END_FACTORY

@@ -25,7 +25,8 @@ struct Slot {
 class LineQueue {
  public:
   LineQueue() {
-    for (std::size_t i = 0; i < kQueueCapacity; ++i) slots_[i].sequence.store(i, std::memory_order_relaxed);
+    for (std::size_t i = 0; i < kQueueCapacity; ++i)
+      slots_[i].sequence.store(i, std::memory_order_relaxed);
   }
 
   bool push(const char* text, std::size_t length) {
@@ -33,7 +34,8 @@ class LineQueue {
     for (;;) {
       Slot& slot = slots_[position % kQueueCapacity];
       const std::size_t sequence = slot.sequence.load(std::memory_order_acquire);
-      const auto difference = static_cast<std::ptrdiff_t>(sequence) - static_cast<std::ptrdiff_t>(position);
+      const auto difference =
+          static_cast<std::ptrdiff_t>(sequence) - static_cast<std::ptrdiff_t>(position);
       if (difference == 0) {
         if (tail_.compare_exchange_weak(position, position + 1, std::memory_order_relaxed)) {
           std::memcpy(slot.text, text, length);

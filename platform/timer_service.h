@@ -34,7 +34,8 @@ using TimerProcedure = void (*)(std::uintptr_t timerId);
 // a fresh one. Windows keeps a requested identifier only when it names an armed timer, so
 // callers keep the identifier returned. Returns it, or 0 when the timer cannot be set (no
 // procedure, no memory, or the system refused it).
-std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds, TimerProcedure procedure);
+std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds,
+                        TimerProcedure procedure);
 
 // Disarms the timer; false when no timer has this identifier.
 bool killTimer(std::uintptr_t timerId);

@@ -70,8 +70,7 @@ void computeCurve(double* curve, const ControlPoint* points, int pointCount, int
     // last segment (rounding may carry a bin just short of the last point past it),
     // and passes over segments narrower than a bin, which would otherwise be
     // evaluated beyond their ends and overshoot.
-    const float coarseU =
-        static_cast<float>(portable_math::log10(static_cast<float>(bin + 1.0)));
+    const float coarseU = static_cast<float>(portable_math::log10(static_cast<float>(bin + 1.0)));
     while (segmentEnd < pointCount - 1 && coarseU > right.u) {
       ++segmentEnd;
       left = right;

@@ -11,10 +11,12 @@ EngineRoutes routesOf(ParameterId id) {
   if constexpr (kPairCount == 1) {
     result.routes[result.count++] = {0, id};
   } else if (id < kSharedParameters) {
-    for (int engine = 0; engine < kPairCount; ++engine) result.routes[result.count++] = {engine, id};
+    for (int engine = 0; engine < kPairCount; ++engine)
+      result.routes[result.count++] = {engine, id};
   } else if (id < kParameterCount) {
     const int pair = static_cast<int>((id - kSharedParameters) / kPairGainCount);
-    result.routes[result.count++] = {pair, kSharedParameters + (id - kSharedParameters) % kPairGainCount};
+    result.routes[result.count++] = {pair,
+                                     kSharedParameters + (id - kSharedParameters) % kPairGainCount};
   }
   return result;
 }

@@ -24,8 +24,9 @@ PlugIn_Timer::~PlugIn_Timer() {
 bool PlugIn_Timer::start() {
   if (isRunning()) return true;
   // The timer's own address is its identifier; a negative interval means the longest one.
-  timerIdentifier = platform::setTimer(reinterpret_cast<std::uintptr_t>(this), static_cast<std::uint32_t>(interval),
-                                       &PlugIn_Timer::timerProcedure);
+  timerIdentifier =
+      platform::setTimer(reinterpret_cast<std::uintptr_t>(this),
+                         static_cast<std::uint32_t>(interval), &PlugIn_Timer::timerProcedure);
   if (timerIdentifier != 0) runningTimers().push_back(this);
   return timerIdentifier != 0;
 }

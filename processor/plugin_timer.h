@@ -39,6 +39,6 @@ class PlugIn_Timer {
   static void timerProcedure(std::uintptr_t identifier);
 
   std::int32_t interval;
-  PlugIn_TimerDelegate* delegate;  // not owned
+  PlugIn_TimerDelegate* delegate;      // not owned
   std::uintptr_t timerIdentifier = 0;  // 0 while stopped
 };

@@ -6,7 +6,8 @@
 #include "processor/portable_math.h"
 
 double proximityPole(const ProximityShelf& shelf, double sampleRate) {
-  const double k = portable_math::tangent(628.3185307179587 / sampleRate * 0.5) * shelf.cornerFactor;
+  const double k =
+      portable_math::tangent(628.3185307179587 / sampleRate * 0.5) * shelf.cornerFactor;
   return (1.0 - k) / (1.0 + k);
 }
 

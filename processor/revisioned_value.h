@@ -10,7 +10,8 @@ struct RevisionedValue {
   float value = 0.0f;
 
   static RevisionedValue unpack(std::uint64_t word) {
-    return {static_cast<std::uint32_t>(word >> 32), std::bit_cast<float>(static_cast<std::uint32_t>(word))};
+    return {static_cast<std::uint32_t>(word >> 32),
+            std::bit_cast<float>(static_cast<std::uint32_t>(word))};
   }
   std::uint64_t pack() const {
     return static_cast<std::uint64_t>(revision) << 32 | std::bit_cast<std::uint32_t>(value);

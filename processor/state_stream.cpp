@@ -11,9 +11,12 @@ bool readStateValue(Steinberg::IBStream* stream, float& value) {
   if (stream == nullptr) return false;
   unsigned char bytes[kValueSize] = {};
   Steinberg::int32 bytesRead = 0;
-  if (stream->read(bytes, kValueSize, &bytesRead) != Steinberg::kResultOk || bytesRead != kValueSize) return false;
-  const std::uint32_t bits = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-                             static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+  if (stream->read(bytes, kValueSize, &bytesRead) != Steinberg::kResultOk ||
+      bytesRead != kValueSize)
+    return false;
+  const std::uint32_t bits =
+      static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+      static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
   value = std::bit_cast<float>(bits);
   return true;
 }
@@ -21,8 +24,10 @@ bool readStateValue(Steinberg::IBStream* stream, float& value) {
 bool writeStateValue(Steinberg::IBStream* stream, float value) {
   if (stream == nullptr) return false;
   const auto bits = std::bit_cast<std::uint32_t>(value);
-  unsigned char bytes[kValueSize] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                                     static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
+  unsigned char bytes[kValueSize] = {
+      static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+      static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
   Steinberg::int32 bytesWritten = 0;
-  return stream->write(bytes, kValueSize, &bytesWritten) == Steinberg::kResultOk && bytesWritten == kValueSize;
+  return stream->write(bytes, kValueSize, &bytesWritten) == Steinberg::kResultOk &&
+         bytesWritten == kValueSize;
 }

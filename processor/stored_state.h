@@ -19,7 +19,8 @@ class StoredState {
   static constexpr ParameterId kCapacity = kParameterTableRows;
 
   RevisionedValue load(ParameterId id) const {
-    return id < kCapacity ? RevisionedValue::unpack(values_[id].load(std::memory_order_acquire)) : RevisionedValue{};
+    return id < kCapacity ? RevisionedValue::unpack(values_[id].load(std::memory_order_acquire))
+                          : RevisionedValue{};
   }
 
   // Main thread only (the one writer of revisions): records a newly set value and

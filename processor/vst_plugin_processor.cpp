@@ -30,9 +30,11 @@ FUnknown* VST_PlugInProcessor::createInstance(void* /*context*/) {
 
 VST_PlugInProcessor::VST_PlugInProcessor() : levelTimer_(this, kInitialTimerInterval) {
   setControllerClass(lobeshift::kControllerUID);
-  for (auto& engine : engines_) engine.reset(new (std::nothrow) PlugIn_DirectivityEngine(processSetup.sampleRate));
+  for (auto& engine : engines_)
+    engine.reset(new (std::nothrow) PlugIn_DirectivityEngine(processSetup.sampleRate));
   if (hasEngines()) {
-    for (ParameterId id = 0; id < kParameterCount; ++id) confirmStoredValue(id, stored_.load(id).revision);
+    for (ParameterId id = 0; id < kParameterCount; ++id)
+      confirmStoredValue(id, stored_.load(id).revision);
   }
   levelTimer_.setInterval(kLevelInterval);
   levelTimer_.start();
@@ -58,7 +60,9 @@ void VST_PlugInProcessor::resetEngines() {
 
 void VST_PlugInProcessor::applyPendingWork() {
   if (resetRequested_.exchange(false, std::memory_order_acquire)) resetEngines();
-  pending_.drain([this](ParameterId id, RevisionedValue entry) { applyNormalized(id, entry.value, entry.revision); });
+  pending_.drain([this](ParameterId id, RevisionedValue entry) {
+    applyNormalized(id, entry.value, entry.revision);
+  });
 }
 
 tresult PLUGIN_API VST_PlugInProcessor::initialize(FUnknown* context) {
@@ -83,7 +87,8 @@ tresult PLUGIN_API VST_PlugInProcessor::setActive(TBool state) {
   applyPendingWork();
   setEngineSampleRates();
   SpeakerArrangement arrangement = 0;
-  if (getBusArrangement(kOutput, 0, arrangement) != kResultTrue || SpeakerArr::getChannelCount(arrangement) == 0)
+  if (getBusArrangement(kOutput, 0, arrangement) != kResultTrue ||
+      SpeakerArr::getChannelCount(arrangement) == 0)
     return kResultFalse;
   resetEngines();
   const tresult result = AudioEffect::setActive(state);
@@ -92,13 +97,16 @@ tresult PLUGIN_API VST_PlugInProcessor::setActive(TBool state) {
 }
 
 tresult PLUGIN_API VST_PlugInProcessor::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
-                                                           SpeakerArrangement* outputs, int32 numOuts) {
+                                                           SpeakerArrangement* outputs,
+                                                           int32 numOuts) {
   if (numIns != 1 || numOuts != 1 || inputs == nullptr || outputs == nullptr) return kResultFalse;
   if (inputs[0] != kInputArrangement || outputs[0] != kOutputArrangement) return kResultFalse;
   return AudioEffect::setBusArrangements(inputs, numIns, outputs, numOuts);
 }
 
-uint32 PLUGIN_API VST_PlugInProcessor::getLatencySamples() { return PlugIn_DirectivityEngine::kLatency; }
+uint32 PLUGIN_API VST_PlugInProcessor::getLatencySamples() {
+  return PlugIn_DirectivityEngine::kLatency;
+}
 
 tresult PLUGIN_API VST_PlugInProcessor::setupProcessing(ProcessSetup& setup) {
   // The engines take the new rate at the next setActive; here they only start afresh.

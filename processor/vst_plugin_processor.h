@@ -27,7 +27,9 @@
 
 namespace Steinberg::Vst {
 
-class VST_PlugInProcessor : public AudioEffect, public PlugIn::PlugIn_PlugInProcessor, public PlugIn_TimerDelegate {
+class VST_PlugInProcessor : public AudioEffect,
+                            public PlugIn::PlugIn_PlugInProcessor,
+                            public PlugIn_TimerDelegate {
  public:
   // Stereo: L R Ls Rs in (MicL omni, MicR omni, MicL eight, MicR eight), L R out.
   // Mono: L R in (omni, eight), L R out (the result twice).
@@ -54,8 +56,8 @@ class VST_PlugInProcessor : public AudioEffect, public PlugIn::PlugIn_PlugInProc
   tresult PLUGIN_API getState(IBStream* state) override;
 
   //--- IAudioProcessor
-  tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
-                                        int32 numOuts) override;
+  tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                        SpeakerArrangement* outputs, int32 numOuts) override;
   uint32 PLUGIN_API getLatencySamples() override;
   tresult PLUGIN_API setupProcessing(ProcessSetup& setup) override;
   tresult PLUGIN_API process(ProcessData& data) override;

@@ -48,7 +48,8 @@ tresult PLUGIN_API VST_PlugInProcessor::process(ProcessData& data) {
 }
 
 tresult VST_PlugInProcessor::processAudio(ProcessData& data) {
-  if (data.inputs == nullptr || data.outputs == nullptr || data.numSamples < 0) return kInvalidArgument;
+  if (data.inputs == nullptr || data.outputs == nullptr || data.numSamples < 0)
+    return kInvalidArgument;
   if (data.symbolicSampleSize != kSample32) return kResultFalse;
   AudioBusBuffers& input = data.inputs[0];
   AudioBusBuffers& output = data.outputs[0];
@@ -77,17 +78,21 @@ tresult VST_PlugInProcessor::processAudio(ProcessData& data) {
   return kResultOk;
 }
 
-void VST_PlugInProcessor::runEngines(AudioBusBuffers& input, AudioBusBuffers& output, int32 sampleCount) {
-  // Pair p: omni on input channel p, figure-eight on channel p + kPairCount, result on output channel p.
+void VST_PlugInProcessor::runEngines(AudioBusBuffers& input, AudioBusBuffers& output,
+                                     int32 sampleCount) {
+  // Pair p: omni on input channel p, figure-eight on channel p + kPairCount, result on output
+  // channel p.
   for (int pair = 0; pair < kPairCount; ++pair) {
-    const float* inputs[2] = {input.channelBuffers32[pair], input.channelBuffers32[pair + kPairCount]};
+    const float* inputs[2] = {input.channelBuffers32[pair],
+                              input.channelBuffers32[pair + kPairCount]};
     float* outputs[1] = {output.channelBuffers32[pair]};
     engines_[pair]->processBlock(inputs, 2, outputs, 1, sampleCount);
   }
   if constexpr (kPairCount == 1) {
     // One pair: its result on both outputs.
     if (output.channelBuffers32[1] != output.channelBuffers32[0])
-      std::memcpy(output.channelBuffers32[1], output.channelBuffers32[0], sizeof(float) * static_cast<size_t>(sampleCount));
+      std::memcpy(output.channelBuffers32[1], output.channelBuffers32[0],
+                  sizeof(float) * static_cast<size_t>(sampleCount));
   }
 }
 

@@ -9,7 +9,8 @@ namespace Steinberg::Vst {
 
 void VST_PlugInProcessor::onTimer() {
   // Peaks are taken even when no message can go out, so the next one starts afresh.
-  for (int pair = 0; pair < kPairCount; ++pair) engines_[pair]->takePeaks(PlugIn_DirectivityEngine::kLevelTag, &levels_[2 * pair]);
+  for (int pair = 0; pair < kPairCount; ++pair)
+    engines_[pair]->takePeaks(PlugIn_DirectivityEngine::kLevelTag, &levels_[2 * pair]);
   IMessage* message = allocateMessage();
   if (message == nullptr) return;
   message->setMessageID("gainData");

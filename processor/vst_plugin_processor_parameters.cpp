@@ -26,7 +26,8 @@ void VST_PlugInProcessor::applyParameterChanges(IParameterChanges* changes) {
 
 void VST_PlugInProcessor::applyNormalized(ParameterId id, double normalized, uint32 revision) {
   const auto plain = static_cast<float>(normalizedToPlain(id, acceptNormalized(id, normalized)));
-  for (const EngineRoute& route : routesOf(id)) engines_[route.engine]->updateParameter(route.localId, plain);
+  for (const EngineRoute& route : routesOf(id))
+    engines_[route.engine]->updateParameter(route.localId, plain);
   if (id < kParameterCount) confirmStoredValue(id, revision);
 }
 

@@ -27,8 +27,8 @@ tresult PLUGIN_API VST_PlugInProcessor::getState(IBStream* state) {
   if (state == nullptr) return kInvalidArgument;
   for (ParameterId id = 0; id < kParameterCount; ++id) {
     // A solo is a listening aid: a project never reopens soloed.
-    const float value =
-        id == kSoloState ? static_cast<float>(plainToNormalized(kSoloState, 0.0)) : stored_.load(id).value;
+    const float value = id == kSoloState ? static_cast<float>(plainToNormalized(kSoloState, 0.0))
+                                         : stored_.load(id).value;
     if (!writeStateValue(state, value)) return kResultFalse;
   }
   return kResultOk;

@@ -35,24 +35,26 @@ AudioEffect::AudioEffect() {
   processSetup.symbolicSampleSize = kSample32;
 }
 
-AudioBus* AudioEffect::addAudioInput(const TChar* name, SpeakerArrangement arrangement, BusType busType,
-                                     int32 flags) {
+AudioBus* AudioEffect::addAudioInput(const TChar* name, SpeakerArrangement arrangement,
+                                     BusType busType, int32 flags) {
   return appendBus(audioInputs, new (std::nothrow) AudioBus(name, busType, flags, arrangement));
 }
 
-AudioBus* AudioEffect::addAudioOutput(const TChar* name, SpeakerArrangement arrangement, BusType busType,
-                                      int32 flags) {
+AudioBus* AudioEffect::addAudioOutput(const TChar* name, SpeakerArrangement arrangement,
+                                      BusType busType, int32 flags) {
   return appendBus(audioOutputs, new (std::nothrow) AudioBus(name, busType, flags, arrangement));
 }
 
 AudioBus* AudioEffect::getAudioInput(int32 index) { return busAt<AudioBus>(audioInputs, index); }
 AudioBus* AudioEffect::getAudioOutput(int32 index) { return busAt<AudioBus>(audioOutputs, index); }
 
-EventBus* AudioEffect::addEventInput(const TChar* name, int32 channels, BusType busType, int32 flags) {
+EventBus* AudioEffect::addEventInput(const TChar* name, int32 channels, BusType busType,
+                                     int32 flags) {
   return appendBus(eventInputs, new (std::nothrow) EventBus(name, busType, flags, channels));
 }
 
-EventBus* AudioEffect::addEventOutput(const TChar* name, int32 channels, BusType busType, int32 flags) {
+EventBus* AudioEffect::addEventOutput(const TChar* name, int32 channels, BusType busType,
+                                      int32 flags) {
   return appendBus(eventOutputs, new (std::nothrow) EventBus(name, busType, flags, channels));
 }
 
@@ -62,18 +64,22 @@ EventBus* AudioEffect::getEventOutput(int32 index) { return busAt<EventBus>(even
 tresult PLUGIN_API AudioEffect::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                                    SpeakerArrangement* outputs, int32 numOuts) {
   if (numIns < 0 || numOuts < 0) return kInvalidArgument;
-  if ((numIns > 0 && inputs == nullptr) || (numOuts > 0 && outputs == nullptr)) return kInvalidArgument;
+  if ((numIns > 0 && inputs == nullptr) || (numOuts > 0 && outputs == nullptr))
+    return kInvalidArgument;
   // More arrangements than buses cannot be honoured; fewer leave the remaining buses as they are.
-  if (numIns > static_cast<int32>(audioInputs.size()) || numOuts > static_cast<int32>(audioOutputs.size()))
+  if (numIns > static_cast<int32>(audioInputs.size()) ||
+      numOuts > static_cast<int32>(audioOutputs.size()))
     return kResultFalse;
   applyArrangements(audioInputs, inputs, numIns);
   applyArrangements(audioOutputs, outputs, numOuts);
   return kResultTrue;
 }
 
-tresult PLUGIN_API AudioEffect::getBusArrangement(BusDirection dir, int32 index, SpeakerArrangement& arrangement) {
+tresult PLUGIN_API AudioEffect::getBusArrangement(BusDirection dir, int32 index,
+                                                  SpeakerArrangement& arrangement) {
   BusList* list = getBusList(kAudio, dir);
-  if (list == nullptr || index < 0 || index >= static_cast<int32>(list->size())) return kInvalidArgument;
+  if (list == nullptr || index < 0 || index >= static_cast<int32>(list->size()))
+    return kInvalidArgument;
   if (auto* bus = busAt<AudioBus>(*list, index)) {
     arrangement = bus->getArrangement();
     return kResultTrue;

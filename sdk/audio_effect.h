@@ -15,10 +15,10 @@ class AudioEffect : public Component, public IAudioProcessor, public IProcessCon
   AudioEffect();
 
   // Bus helpers; each returns the new bus (owned by the component's bus list).
-  AudioBus* addAudioInput(const TChar* name, SpeakerArrangement arrangement, BusType busType = kMain,
-                          int32 flags = BusInfo::kDefaultActive);
-  AudioBus* addAudioOutput(const TChar* name, SpeakerArrangement arrangement, BusType busType = kMain,
-                           int32 flags = BusInfo::kDefaultActive);
+  AudioBus* addAudioInput(const TChar* name, SpeakerArrangement arrangement,
+                          BusType busType = kMain, int32 flags = BusInfo::kDefaultActive);
+  AudioBus* addAudioOutput(const TChar* name, SpeakerArrangement arrangement,
+                           BusType busType = kMain, int32 flags = BusInfo::kDefaultActive);
   AudioBus* getAudioInput(int32 index);
   AudioBus* getAudioOutput(int32 index);
   EventBus* addEventInput(const TChar* name, int32 channels = 16, BusType busType = kMain,
@@ -29,9 +29,10 @@ class AudioEffect : public Component, public IAudioProcessor, public IProcessCon
   EventBus* getEventOutput(int32 index);
 
   //--- IAudioProcessor
-  tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
-                                        int32 numOuts) SMTG_OVERRIDE;
-  tresult PLUGIN_API getBusArrangement(BusDirection dir, int32 index, SpeakerArrangement& arrangement) SMTG_OVERRIDE;
+  tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                        SpeakerArrangement* outputs, int32 numOuts) SMTG_OVERRIDE;
+  tresult PLUGIN_API getBusArrangement(BusDirection dir, int32 index,
+                                       SpeakerArrangement& arrangement) SMTG_OVERRIDE;
   tresult PLUGIN_API canProcessSampleSize(int32 symbolicSampleSize) SMTG_OVERRIDE;
   uint32 PLUGIN_API getLatencySamples() SMTG_OVERRIDE { return 0; }
   tresult PLUGIN_API setupProcessing(ProcessSetup& newSetup) SMTG_OVERRIDE;
@@ -40,12 +41,14 @@ class AudioEffect : public Component, public IAudioProcessor, public IProcessCon
   uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE { return kNoTail; }
 
   //--- IProcessContextRequirements
-  uint32 PLUGIN_API getProcessContextRequirements() SMTG_OVERRIDE { return processContextRequirements; }
+  uint32 PLUGIN_API getProcessContextRequirements() SMTG_OVERRIDE {
+    return processContextRequirements;
+  }
 
   OBJ_METHODS(AudioEffect, Component)
   DEFINE_INTERFACES
-    DEF_INTERFACE(IAudioProcessor)
-    DEF_INTERFACE(IProcessContextRequirements)
+  DEF_INTERFACE(IAudioProcessor)
+  DEF_INTERFACE(IProcessContextRequirements)
   END_DEFINE_INTERFACES(Component)
   REFCOUNT_METHODS(Component)
 

@@ -11,9 +11,10 @@ namespace {
 constexpr int32 kClassTableGrowth = 8;
 }
 
-CPluginFactory::CPluginFactory(const PFactoryInfo& info) : factoryInfo_(info) { FUNKNOWN_CTOR }
+CPluginFactory::CPluginFactory(const PFactoryInfo& info)
+    : factoryInfo_(info){FUNKNOWN_CTOR}
 
-CPluginFactory::~CPluginFactory() {
+      CPluginFactory::~CPluginFactory() {
   if (gPluginFactory == this) gPluginFactory = nullptr;
   std::free(classes_);
   FUNKNOWN_DTOR
@@ -44,14 +45,16 @@ CPluginFactory::ClassEntry* CPluginFactory::appendEntry() {
   return entry;
 }
 
-bool CPluginFactory::registerClass(const PClassInfo* info, CreateFunction createFunction, void* context) {
+bool CPluginFactory::registerClass(const PClassInfo* info, CreateFunction createFunction,
+                                   void* context) {
   if (info == nullptr || createFunction == nullptr) return false;
   PClassInfo2 info2;
   std::memcpy(static_cast<void*>(&info2), info, sizeof(PClassInfo));
   return registerClass(&info2, createFunction, context);
 }
 
-bool CPluginFactory::registerClass(const PClassInfo2* info, CreateFunction createFunction, void* context) {
+bool CPluginFactory::registerClass(const PClassInfo2* info, CreateFunction createFunction,
+                                   void* context) {
   if (info == nullptr || createFunction == nullptr) return false;
   ClassEntry* entry = appendEntry();
   if (entry == nullptr) return false;
@@ -64,7 +67,8 @@ bool CPluginFactory::registerClass(const PClassInfo2* info, CreateFunction creat
   return true;
 }
 
-bool CPluginFactory::registerClass(const PClassInfoW* info, CreateFunction createFunction, void* context) {
+bool CPluginFactory::registerClass(const PClassInfoW* info, CreateFunction createFunction,
+                                   void* context) {
   if (info == nullptr || createFunction == nullptr) return false;
   ClassEntry* entry = appendEntry();
   if (entry == nullptr) return false;
@@ -112,9 +116,13 @@ tresult CPluginFactory::copyEightBitInfo(int32 index, Record* info) const {
   return kResultOk;
 }
 
-tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info) { return copyEightBitInfo(index, info); }
+tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info) {
+  return copyEightBitInfo(index, info);
+}
 
-tresult PLUGIN_API CPluginFactory::getClassInfo2(int32 index, PClassInfo2* info) { return copyEightBitInfo(index, info); }
+tresult PLUGIN_API CPluginFactory::getClassInfo2(int32 index, PClassInfo2* info) {
+  return copyEightBitInfo(index, info);
+}
 
 tresult PLUGIN_API CPluginFactory::getClassInfoUnicode(int32 index, PClassInfoW* info) {
   const ClassEntry* entry = entryAt(index);

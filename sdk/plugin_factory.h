@@ -40,10 +40,14 @@ class CPluginFactory : public IPluginFactory3 {
 
   // Each returns false (and registers nothing) for a null record or function, or when
   // memory runs out.
-  bool registerClass(const PClassInfo* info, CreateFunction createFunction, void* context = nullptr);
-  bool registerClass(const PClassInfo2* info, CreateFunction createFunction, void* context = nullptr);
-  bool registerClass(const PClassInfoW* info, CreateFunction createFunction, void* context = nullptr);
-  bool registerClass(const PClassInfo2& info, CreateFunction createFunction, void* context = nullptr) {
+  bool registerClass(const PClassInfo* info, CreateFunction createFunction,
+                     void* context = nullptr);
+  bool registerClass(const PClassInfo2* info, CreateFunction createFunction,
+                     void* context = nullptr);
+  bool registerClass(const PClassInfoW* info, CreateFunction createFunction,
+                     void* context = nullptr);
+  bool registerClass(const PClassInfo2& info, CreateFunction createFunction,
+                     void* context = nullptr) {
     return registerClass(&info, createFunction, context);
   }
 
@@ -91,40 +95,40 @@ class CPluginFactory : public IPluginFactory3 {
 // factory, cleared when the factory is destroyed.
 extern Steinberg::CPluginFactory* gPluginFactory;
 
-#define BEGIN_FACTORY(vendor, url, email, flags)                                  \
-  using namespace Steinberg;                                                      \
-  SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory() {              \
-    if (!gPluginFactory) {                                                        \
-      static PFactoryInfo factoryInfo(vendor, url, email, flags);                 \
+#define BEGIN_FACTORY(vendor, url, email, flags)                     \
+  using namespace Steinberg;                                         \
+  SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory() { \
+    if (!gPluginFactory) {                                           \
+      static PFactoryInfo factoryInfo(vendor, url, email, flags);    \
       gPluginFactory = new CPluginFactory(factoryInfo);
 
-#define DEF_CLASS(cid, cardinality, category, name, createMethod)                \
-  {                                                                               \
-    TUID lcid = cid;                                                              \
-    static PClassInfo componentClass(lcid, cardinality, category, name);          \
-    gPluginFactory->registerClass(&componentClass, createMethod);                 \
+#define DEF_CLASS(cid, cardinality, category, name, createMethod)        \
+  {                                                                      \
+    TUID lcid = cid;                                                     \
+    static PClassInfo componentClass(lcid, cardinality, category, name); \
+    gPluginFactory->registerClass(&componentClass, createMethod);        \
   }
 
-#define DEF_CLASS2(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion,   \
-                   createMethod)                                                                      \
-  {                                                                                                   \
-    TUID lcid = cid;                                                                                  \
-    static PClassInfo2 componentClass(lcid, cardinality, category, name, classFlags, subCategories,   \
-                                      nullptr, version, sdkVersion);                                  \
-    gPluginFactory->registerClass(&componentClass, createMethod);                                     \
+#define DEF_CLASS2(cid, cardinality, category, name, classFlags, subCategories, version, \
+                   sdkVersion, createMethod)                                             \
+  {                                                                                      \
+    TUID lcid = cid;                                                                     \
+    static PClassInfo2 componentClass(lcid, cardinality, category, name, classFlags,     \
+                                      subCategories, nullptr, version, sdkVersion);      \
+    gPluginFactory->registerClass(&componentClass, createMethod);                        \
   }
 
-#define DEF_CLASS_W(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion,  \
-                    createMethod)                                                                     \
-  {                                                                                                   \
-    TUID lcid = cid;                                                                                  \
-    static PClassInfoW componentClass(lcid, cardinality, category, name, classFlags, subCategories,   \
-                                      nullptr, version, sdkVersion);                                  \
-    gPluginFactory->registerClass(&componentClass, createMethod);                                     \
+#define DEF_CLASS_W(cid, cardinality, category, name, classFlags, subCategories, version, \
+                    sdkVersion, createMethod)                                             \
+  {                                                                                       \
+    TUID lcid = cid;                                                                      \
+    static PClassInfoW componentClass(lcid, cardinality, category, name, classFlags,      \
+                                      subCategories, nullptr, version, sdkVersion);       \
+    gPluginFactory->registerClass(&componentClass, createMethod);                         \
   }
 
-#define END_FACTORY               \
-  }                               \
-  else gPluginFactory->addRef();  \
-  return gPluginFactory;          \
+#define END_FACTORY              \
+  }                              \
+  else gPluginFactory->addRef(); \
+  return gPluginFactory;         \
   }

@@ -25,7 +25,8 @@ VSTGUI::VstKeyCode toolkitKey(char16 key, int16 keyCode, int16 modifiers) {
 
 }  // namespace
 
-VSTGUIEditor::VSTGUIEditor(EditController* controller, ViewRect* size) : EditorView(controller, size) {}
+VSTGUIEditor::VSTGUIEditor(EditController* controller, ViewRect* size)
+    : EditorView(controller, size) {}
 
 VSTGUIEditor::~VSTGUIEditor() {
   stopIdleTimer();
@@ -46,7 +47,8 @@ void VSTGUIEditor::setIdleRate(int32 milliseconds) {
 int32_t VSTGUIEditor::getKnobMode() const { return EditController::getHostKnobMode(); }
 
 tresult PLUGIN_API VSTGUIEditor::isPlatformTypeSupported(FIDString type) {
-  return type && std::strcmp(type, VSTGUIEditorPlatform::platformType()) == 0 ? kResultTrue : kResultFalse;
+  return type && std::strcmp(type, VSTGUIEditorPlatform::platformType()) == 0 ? kResultTrue
+                                                                              : kResultFalse;
 }
 
 tresult PLUGIN_API VSTGUIEditor::setFrame(IPlugFrame* plugFrameToUse) {
@@ -66,14 +68,16 @@ tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type) {
     return kResultFalse;
   }
   if (frame) {
-    ViewRect frameRect(0, 0, static_cast<int32>(frame->getWidth()), static_cast<int32>(frame->getHeight()));
+    ViewRect frameRect(0, 0, static_cast<int32>(frame->getWidth()),
+                       static_cast<int32>(frame->getHeight()));
     if (frameRect.getWidth() != rect.getWidth() || frameRect.getHeight() != rect.getHeight()) {
       setRect(frameRect);
       if (plugFrame) plugFrame->resizeView(this, &frameRect);
     }
   }
   if (!timer_)
-    timer_ = new VSTGUI::CVSTGUITimer(static_cast<VSTGUI::CBaseObject*>(this), static_cast<uint32_t>(idleRate_));
+    timer_ = new VSTGUI::CVSTGUITimer(static_cast<VSTGUI::CBaseObject*>(this),
+                                      static_cast<uint32_t>(idleRate_));
   timer_->start();
   return EditorView::attached(parent, type);
 }
@@ -92,7 +96,8 @@ void VSTGUIEditor::stopIdleTimer() {
   timer_ = nullptr;
 }
 
-VSTGUI::CMessageResult VSTGUIEditor::notify(VSTGUI::CBaseObject* sender, VSTGUI::IdStringPtr message) {
+VSTGUI::CMessageResult VSTGUIEditor::notify(VSTGUI::CBaseObject* sender,
+                                            VSTGUI::IdStringPtr message) {
   if (sender == timer_ && message == VSTGUI::CVSTGUITimer::kMsgTimer) {
     if (frame) frame->idle();
     doIdleStuff();
@@ -117,8 +122,9 @@ tresult PLUGIN_API VSTGUIEditor::onWheel(float distance) {
   if (!frame) return kResultFalse;
   VSTGUI::CPoint where;
   frame->getCurrentMouseLocation(where);
-  return frame->onWheel(where, VSTGUI::kMouseWheelAxisY, distance, frame->getCurrentMouseButtons()) ? kResultTrue
-                                                                                                    : kResultFalse;
+  return frame->onWheel(where, VSTGUI::kMouseWheelAxisY, distance, frame->getCurrentMouseButtons())
+             ? kResultTrue
+             : kResultFalse;
 }
 
 }  // namespace Steinberg::Vst

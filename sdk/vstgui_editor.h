@@ -20,14 +20,17 @@
 
 namespace Steinberg::Vst {
 
-class VSTGUIEditor : public EditorView, public VSTGUI::VSTGUIEditorInterface, public VSTGUI::CBaseObject {
+class VSTGUIEditor : public EditorView,
+                     public VSTGUI::VSTGUIEditorInterface,
+                     public VSTGUI::CBaseObject {
  public:
   VSTGUIEditor(EditController* controller, ViewRect* size = nullptr);
   ~VSTGUIEditor() override;
 
   // Builds the frame in `parent` (an X11 window ID or an HWND, as `type` says) and keeps it
   // in `frame`; false when it cannot (then `frame` stays null).
-  virtual bool PLUGIN_API open(void* parent, const VSTGUI::PlatformType& type = VSTGUI::kDefaultNative) = 0;
+  virtual bool PLUGIN_API open(void* parent,
+                               const VSTGUI::PlatformType& type = VSTGUI::kDefaultNative) = 0;
   // Closes the frame (CFrame::close releases it) and sets `frame` back to null.
   virtual void PLUGIN_API close() = 0;
 
@@ -55,7 +58,7 @@ class VSTGUIEditor : public EditorView, public VSTGUI::VSTGUIEditorInterface, pu
 
   int32 idleRate_ = 100;
   VSTGUI::CVSTGUITimer* timer_ = nullptr;
-  VSTGUIEditorPlatform platform_;  // the window system's part: Linux's run loop
+  VSTGUIEditorPlatform platform_;        // the window system's part: Linux's run loop
   platform::RunLoopLease timerRunLoop_;  // the plug-in's periodic timers ride the same run loop
 };
 

@@ -39,7 +39,9 @@ class CBaseObject {
   virtual CBaseObject* newCopy() const { return nullptr; }
 
   // Messages between objects (timers use it).
-  virtual CMessageResult notify(CBaseObject* /*sender*/, IdStringPtr /*message*/) { return kMessageUnknown; }
+  virtual CMessageResult notify(CBaseObject* /*sender*/, IdStringPtr /*message*/) {
+    return kMessageUnknown;
+  }
 
  private:
   int32_t references_ = 1;
@@ -71,7 +73,9 @@ class SharedPointer {
     if (object_) object_->remember();
   }
   SharedPointer(const SharedPointer& other) : SharedPointer(other.object_) {}
-  SharedPointer(SharedPointer&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
+  SharedPointer(SharedPointer&& other) noexcept : object_(other.object_) {
+    other.object_ = nullptr;
+  }
   template <typename U>
   SharedPointer(const SharedPointer<U>& other) : SharedPointer(other.get()) {}
   ~SharedPointer() { reset(); }
@@ -123,17 +127,17 @@ SharedPointer<T> owned(T* object) {
 
 // Class identity for classes derived from CBaseObject: isTypeOf answers for the class's
 // own name and then asks its base; newCopy copies the object (copy constructor).
-#define CLASS_METHODS(name, parent)                                                     \
-  bool isTypeOf(VSTGUI::IdStringPtr s) const override {                                 \
-    return std::strcmp(s, #name) == 0 ? true : parent::isTypeOf(s);                     \
-  }                                                                                     \
-  VSTGUI::IdStringPtr getClassName() const override { return #name; }                   \
+#define CLASS_METHODS(name, parent)                                   \
+  bool isTypeOf(VSTGUI::IdStringPtr s) const override {               \
+    return std::strcmp(s, #name) == 0 ? true : parent::isTypeOf(s);   \
+  }                                                                   \
+  VSTGUI::IdStringPtr getClassName() const override { return #name; } \
   VSTGUI::CBaseObject* newCopy() const override { return new name(*this); }
 
 // The same for classes that cannot be copied.
-#define CLASS_METHODS_NOCOPY(name, parent)                                              \
-  bool isTypeOf(VSTGUI::IdStringPtr s) const override {                                 \
-    return std::strcmp(s, #name) == 0 ? true : parent::isTypeOf(s);                     \
-  }                                                                                     \
-  VSTGUI::IdStringPtr getClassName() const override { return #name; }                   \
+#define CLASS_METHODS_NOCOPY(name, parent)                            \
+  bool isTypeOf(VSTGUI::IdStringPtr s) const override {               \
+    return std::strcmp(s, #name) == 0 ? true : parent::isTypeOf(s);   \
+  }                                                                   \
+  VSTGUI::IdStringPtr getClassName() const override { return #name; } \
   VSTGUI::CBaseObject* newCopy() const override { return nullptr; }

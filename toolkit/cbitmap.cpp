@@ -65,7 +65,9 @@ CBitmap::~CBitmap() {
 
 CCoord CBitmap::getWidth() const { return surface_ ? cairo_image_surface_get_width(surface_) : 0; }
 
-CCoord CBitmap::getHeight() const { return surface_ ? cairo_image_surface_get_height(surface_) : 0; }
+CCoord CBitmap::getHeight() const {
+  return surface_ ? cairo_image_surface_get_height(surface_) : 0;
+}
 
 void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset, float alpha) {
   if (context && surface_) context->drawSurface(surface_, rect, offset, alpha);

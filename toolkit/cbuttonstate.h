@@ -24,7 +24,9 @@ class CButtonState {
   constexpr CButtonState(int32_t state = 0) : state_(state) {}  // NOLINT: a plain bit set
 
   // The pressed buttons only: left, middle, right and the two extra buttons.
-  int32_t getButtonState() const { return state_ & (kLButton | kMButton | kRButton | kButton4 | kButton5); }
+  int32_t getButtonState() const {
+    return state_ & (kLButton | kMButton | kRButton | kButton4 | kButton5);
+  }
   // The held modifier keys only.
   int32_t getModifierState() const { return state_ & (kShift | kControl | kAlt | kApple); }
   bool isLeftButton() const { return (state_ & kLButton) != 0; }

@@ -12,7 +12,8 @@ struct CColor {
   uint8_t alpha = 255;
 
   constexpr CColor() = default;
-  constexpr CColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) : red(r), green(g), blue(b), alpha(a) {}
+  constexpr CColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255)
+      : red(r), green(g), blue(b), alpha(a) {}
 
   bool operator==(const CColor& o) const {
     return red == o.red && green == o.green && blue == o.blue && alpha == o.alpha;
@@ -20,7 +21,8 @@ struct CColor {
   bool operator!=(const CColor& o) const { return !(*this == o); }
 };
 
-constexpr CColor MakeCColor(uint8_t red = 0, uint8_t green = 0, uint8_t blue = 0, uint8_t alpha = 255) {
+constexpr CColor MakeCColor(uint8_t red = 0, uint8_t green = 0, uint8_t blue = 0,
+                            uint8_t alpha = 255) {
   return CColor(red, green, blue, alpha);
 }
 

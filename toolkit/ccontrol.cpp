@@ -4,7 +4,8 @@
 
 namespace VSTGUI {
 
-CControl::CControl(const CRect& rect, CControlListener* controlListener, int32_t controlTag, CBitmap* background)
+CControl::CControl(const CRect& rect, CControlListener* controlListener, int32_t controlTag,
+                   CBitmap* background)
     : CView(rect), tag(controlTag), listener(controlListener) {
   setBackground(background);
 }

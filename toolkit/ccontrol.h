@@ -17,7 +17,9 @@ class CControlListener {
   virtual ~CControlListener() = default;
   virtual void valueChanged(CControl* control) = 0;
   // A press with a modifier key or the right button; non-zero swallows the press.
-  virtual int32_t controlModifierClicked(CControl* /*control*/, CButtonState /*button*/) { return 0; }
+  virtual int32_t controlModifierClicked(CControl* /*control*/, CButtonState /*button*/) {
+    return 0;
+  }
   virtual void controlBeginEdit(CControl* /*control*/) {}
   virtual void controlEndEdit(CControl* /*control*/) {}
   virtual void controlTagWillChange(CControl* /*control*/) {}
@@ -38,7 +40,8 @@ enum CControlStyle : int32_t {
 
 class CControl : public CView {
  public:
-  CControl(const CRect& size, CControlListener* listener = nullptr, int32_t tag = 0, CBitmap* background = nullptr);
+  CControl(const CRect& size, CControlListener* listener = nullptr, int32_t tag = 0,
+           CBitmap* background = nullptr);
   CControl(const CControl& other);
   ~CControl() override;
 

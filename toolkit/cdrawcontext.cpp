@@ -20,7 +20,8 @@ class DrawScope {
     cairo_rectangle(cairo_, clip.left, clip.top, clip.getWidth(), clip.getHeight());
     cairo_clip(cairo_);
     cairo_translate(cairo_, context.offset_.x, context.offset_.y);
-    cairo_set_antialias(cairo_, context.drawMode_ == kAntiAliasing ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_antialias(cairo_, context.drawMode_ == kAntiAliasing ? CAIRO_ANTIALIAS_DEFAULT
+                                                                   : CAIRO_ANTIALIAS_NONE);
   }
   ~DrawScope() { cairo_restore(cairo_); }
   DrawScope(const DrawScope&) = delete;
@@ -51,7 +52,9 @@ CCoord alignForLine(CCoord value, CCoord lineWidth) {
 }  // namespace
 
 CDrawContext::CDrawContext(cairo_surface_t* surface)
-    : surface_(cairo_surface_reference(surface)), cairo_(cairo_create(surface)), fontName_(kNormalFont->getName()) {
+    : surface_(cairo_surface_reference(surface)),
+      cairo_(cairo_create(surface)),
+      fontName_(kNormalFont->getName()) {
   cairo_set_line_cap(cairo_, CAIRO_LINE_CAP_BUTT);
   resetClipRect();
 }
@@ -67,11 +70,15 @@ void CDrawContext::beginDraw() {}
 void CDrawContext::endDraw() { cairo_surface_flush(surface_); }
 
 CCoord CDrawContext::getSurfaceWidth() const {
-  return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE ? cairo_image_surface_get_width(surface_) : 0;
+  return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE
+             ? cairo_image_surface_get_width(surface_)
+             : 0;
 }
 
 CCoord CDrawContext::getSurfaceHeight() const {
-  return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE ? cairo_image_surface_get_height(surface_) : 0;
+  return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE
+             ? cairo_image_surface_get_height(surface_)
+             : 0;
 }
 
 void CDrawContext::setGlobalAlpha(float alpha) { globalAlpha_ = std::clamp(alpha, 0.f, 1.f); }
@@ -96,8 +103,8 @@ void CDrawContext::resetClipRect() {
 }
 
 void CDrawContext::saveGlobalState() {
-  savedStates_.push_back(State{frameColor_, fillColor_, fontColor_, fontName_, fontSize_, fontStyle_, lineWidth_,
-                               drawMode_, globalAlpha_});
+  savedStates_.push_back(State{frameColor_, fillColor_, fontColor_, fontName_, fontSize_,
+                               fontStyle_, lineWidth_, drawMode_, globalAlpha_});
 }
 
 void CDrawContext::restoreGlobalState() {
@@ -166,11 +173,13 @@ void CDrawContext::drawRect(const CRect& rect, const CDrawStyle drawStyle) {
   }
 }
 
-void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset, float alpha) {
+void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset,
+                              float alpha) {
   if (bitmap) bitmap->draw(this, dest, offset, alpha);
 }
 
-void CDrawContext::drawSurface(cairo_surface_t* source, const CRect& dest, const CPoint& sourceOffset, float alpha) {
+void CDrawContext::drawSurface(cairo_surface_t* source, const CRect& dest,
+                               const CPoint& sourceOffset, float alpha) {
   if (!source || dest.isEmpty()) return;
   DrawScope scope(*this);
   cairo_rectangle(cairo_, dest.left, dest.top, dest.getWidth(), dest.getHeight());
@@ -193,13 +202,15 @@ void CDrawContext::selectFont(bool antialias) {
   if (cairo_font_face_t* face = fontFaceFor(fontName_.c_str(), fontStyle_)) {
     cairo_set_font_face(cairo_, face);
   } else {
-    cairo_select_font_face(cairo_, fontName_.empty() ? "sans-serif" : fontName_.c_str(),
-                           (fontStyle_ & kItalicFace) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           (fontStyle_ & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_select_font_face(
+        cairo_, fontName_.empty() ? "sans-serif" : fontName_.c_str(),
+        (fontStyle_ & kItalicFace) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+        (fontStyle_ & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   }
   cairo_set_font_size(cairo_, fontSize_ > 0 ? fontSize_ : 12);
   cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+  cairo_font_options_set_antialias(options,
+                                   antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
   cairo_set_font_options(cairo_, options);
   cairo_font_options_destroy(options);
@@ -215,7 +226,8 @@ CCoord CDrawContext::getStringWidth(UTF8StringPtr string) {
   return extents.x_advance;
 }
 
-void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHoriTxtAlign hAlign, bool antialias) {
+void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHoriTxtAlign hAlign,
+                              bool antialias) {
   if (!string || !*string || rect.isEmpty()) return;
   DrawScope scope(*this);
   cairo_rectangle(cairo_, rect.left, rect.top, rect.getWidth(), rect.getHeight());
@@ -228,7 +240,8 @@ void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHo
   CCoord x = rect.left;
   if (hAlign == kCenterText) x = rect.left + (rect.getWidth() - text.x_advance) / 2;
   if (hAlign == kRightText) x = rect.right - text.x_advance;
-  const CCoord baseline = rect.top + (rect.getHeight() - (font.ascent + font.descent)) / 2 + font.ascent;
+  const CCoord baseline =
+      rect.top + (rect.getHeight() - (font.ascent + font.descent)) / 2 + font.ascent;
   cairo_move_to(cairo_, std::round(x), std::round(baseline));
   setSource(cairo_, fontColor_, globalAlpha_);
   cairo_show_text(cairo_, string);

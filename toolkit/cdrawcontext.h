@@ -49,7 +49,8 @@ class CDrawContext : public CBaseObject {
   // Filled with the fill colour and/or outlined with the frame colour; the outline
   // lies inside the rectangle.
   void drawRect(const CRect& rect, const CDrawStyle drawStyle = kDrawStroked);
-  void drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset = CPoint(0, 0), float alpha = 1.f);
+  void drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset = CPoint(0, 0),
+                  float alpha = 1.f);
 
   // Text in the current font and font colour, vertically centred in `rect`.
   void drawString(UTF8StringPtr string, const CRect& rect, const CHoriTxtAlign hAlign = kCenterText,
@@ -90,7 +91,8 @@ class CDrawContext : public CBaseObject {
   void restoreGlobalState();
 
   // Back end: blends the surface's region that starts at `sourceOffset` into `dest`.
-  void drawSurface(cairo_surface_t* source, const CRect& dest, const CPoint& sourceOffset, float alpha);
+  void drawSurface(cairo_surface_t* source, const CRect& dest, const CPoint& sourceOffset,
+                   float alpha);
   cairo_surface_t* getSurface() const { return surface_; }
   CCoord getSurfaceWidth() const;
   CCoord getSurfaceHeight() const;

@@ -19,7 +19,8 @@ enum CTxtFace : int32_t {
 
 class CFontDesc : public CBaseObject {
  public:
-  CFontDesc(UTF8StringPtr name = nullptr, const CCoord& size = 0, const int32_t style = kNormalFace);
+  CFontDesc(UTF8StringPtr name = nullptr, const CCoord& size = 0,
+            const int32_t style = kNormalFace);
 
   UTF8StringPtr getName() const { return name_.c_str(); }
   CCoord getSize() const { return size_; }

@@ -8,7 +8,8 @@ namespace {
 constexpr int32_t kModifierBits = kShift | kControl | kAlt | kApple;
 }
 
-CFrame::CFrame(const CRect& rect, VSTGUIEditorInterface* editor) : CViewContainer(rect), editor_(editor) {
+CFrame::CFrame(const CRect& rect, VSTGUIEditorInterface* editor)
+    : CViewContainer(rect), editor_(editor) {
   frame_ = this;
 }
 
@@ -25,7 +26,8 @@ CFrame::~CFrame() {
 
 bool CFrame::open(void* systemWindow, PlatformType type, IPlatformFrameConfig* config) {
   if (platformFrame_) return false;
-  platformFrame_ = createPlatformFrame(this, CRect(0, 0, getWidth(), getHeight()), systemWindow, type, config);
+  platformFrame_ =
+      createPlatformFrame(this, CRect(0, 0, getWidth(), getHeight()), systemWindow, type, config);
   if (!platformFrame_) return false;
   attached(this);
   invalid();
@@ -108,12 +110,14 @@ void CFrame::setFocusView(CView* view) {
 }
 
 void CFrame::registerMouseObserver(IMouseObserver* observer) {
-  if (observer && std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) == mouseObservers_.end())
+  if (observer &&
+      std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) == mouseObservers_.end())
     mouseObservers_.push_back(observer);
 }
 
 void CFrame::unregisterMouseObserver(IMouseObserver* observer) {
-  mouseObservers_.erase(std::remove(mouseObservers_.begin(), mouseObservers_.end(), observer), mouseObservers_.end());
+  mouseObservers_.erase(std::remove(mouseObservers_.begin(), mouseObservers_.end(), observer),
+                        mouseObservers_.end());
 }
 
 bool CFrame::getCurrentMouseLocation(CPoint& where) const {
@@ -153,14 +157,17 @@ CMouseEventResult CFrame::askMouseObservers(Call&& call) {
   // An observer may unregister others (or itself) while it is called.
   const std::vector<IMouseObserver*> observers = mouseObservers_;
   for (IMouseObserver* observer : observers) {
-    if (std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) == mouseObservers_.end()) continue;
+    if (std::find(mouseObservers_.begin(), mouseObservers_.end(), observer) ==
+        mouseObservers_.end())
+      continue;
     const CMouseEventResult result = call(observer);
     if (result != kMouseEventNotHandled && result != kMouseEventNotImplemented) return result;
   }
   return kMouseEventNotHandled;
 }
 
-void CFrame::notifyCrossing(CView* view, const CPoint& where, const CButtonState& buttons, bool entered) {
+void CFrame::notifyCrossing(CView* view, const CPoint& where, const CButtonState& buttons,
+                            bool entered) {
   CPoint local(where);
   view->frameToLocal(local);
   if (entered)
@@ -196,7 +203,8 @@ void CFrame::checkMouseViews(const CPoint& where, const CButtonState& buttons) {
   }
   std::vector<CView*> entered;
   for (CView* view : current) {
-    if (std::find(mouseViews_.begin(), mouseViews_.end(), view) == mouseViews_.end()) entered.push_back(view);
+    if (std::find(mouseViews_.begin(), mouseViews_.end(), view) == mouseViews_.end())
+      entered.push_back(view);
   }
   for (CView* view : current) view->remember();
   for (CView* view : mouseViews_) view->forget();
@@ -219,8 +227,8 @@ CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons
   lastMouse_ = where;
   lastButtons_ = buttons;
   mouseDownView = nullptr;
-  CMouseEventResult result =
-      askMouseObservers([&](IMouseObserver* observer) { return observer->onMouseDown(this, where, buttons); });
+  CMouseEventResult result = askMouseObservers(
+      [&](IMouseObserver* observer) { return observer->onMouseDown(this, where, buttons); });
   if (result != kMouseEventNotHandled) return result;
   if (modalView_) {
     CView* modal = modalView_;
@@ -245,8 +253,8 @@ CMouseEventResult CFrame::onMouseUp(CPoint& where, const CButtonState& buttons) 
 CMouseEventResult CFrame::onMouseMoved(CPoint& where, const CButtonState& buttons) {
   lastMouse_ = where;
   lastButtons_ = buttons;
-  CMouseEventResult result =
-      askMouseObservers([&](IMouseObserver* observer) { return observer->onMouseMoved(this, where, buttons); });
+  CMouseEventResult result = askMouseObservers(
+      [&](IMouseObserver* observer) { return observer->onMouseMoved(this, where, buttons); });
   if (result != kMouseEventNotHandled) return result;
   if (mouseDownView) return CViewContainer::onMouseMoved(where, buttons);
   if (modalView_) {
@@ -301,7 +309,8 @@ int32_t CFrame::dispatchKey(VstKeyCode& keyCode, bool down) {
   if (focusView_) {
     // The focus view first, then its containers outward.
     CBaseObjectGuard guard(focusView_);
-    for (CView* view = focusView_; view && view != this && result == -1; view = view->getParentView()) {
+    for (CView* view = focusView_; view && view != this && result == -1;
+         view = view->getParentView()) {
       if (view->getMouseEnabled()) result = send(view);
     }
   }
@@ -340,8 +349,8 @@ CMouseEventResult CFrame::platformOnMouseExited(CPoint& where, const CButtonStat
   return onMouseExited(where, buttons);
 }
 
-bool CFrame::platformOnMouseWheel(const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
-                                  const CButtonState& buttons) {
+bool CFrame::platformOnMouseWheel(const CPoint& where, const CMouseWheelAxis& axis,
+                                  const float& distance, const CButtonState& buttons) {
   CBaseObjectGuard guard(this);
   return onWheel(where, axis, distance, buttons);
 }

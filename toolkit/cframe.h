@@ -36,10 +36,12 @@ class IMouseObserver {
   virtual void onMouseEntered(CView* view, CFrame* frame) = 0;
   virtual void onMouseExited(CView* view, CFrame* frame) = 0;
   // Seen before the views; anything but kMouseEventNotHandled keeps the event from them.
-  virtual CMouseEventResult onMouseMoved(CFrame* /*frame*/, const CPoint& /*where*/, const CButtonState& /*buttons*/) {
+  virtual CMouseEventResult onMouseMoved(CFrame* /*frame*/, const CPoint& /*where*/,
+                                         const CButtonState& /*buttons*/) {
     return kMouseEventNotHandled;
   }
-  virtual CMouseEventResult onMouseDown(CFrame* /*frame*/, const CPoint& /*where*/, const CButtonState& /*buttons*/) {
+  virtual CMouseEventResult onMouseDown(CFrame* /*frame*/, const CPoint& /*where*/,
+                                        const CButtonState& /*buttons*/) {
     return kMouseEventNotHandled;
   }
 };
@@ -55,7 +57,8 @@ class CFrame : public CViewContainer, public IPlatformFrameCallback {
   // `systemWindow` (Linux), for kHWND as a child of the window whose HWND it is (Windows),
   // for kDefaultNative as the one of those the toolkit is built for, for kOffscreen in an
   // image. False when the frame is already open or the platform cannot show it.
-  bool open(void* systemWindow, PlatformType type = kDefaultNative, IPlatformFrameConfig* config = nullptr);
+  bool open(void* systemWindow, PlatformType type = kDefaultNative,
+            IPlatformFrameConfig* config = nullptr);
   // Removes and releases every view, closes the window and releases the frame itself.
   void close();
   bool isOpen() const { return platformFrame_ != nullptr; }

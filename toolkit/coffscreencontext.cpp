@@ -19,7 +19,8 @@ int pixelCount(CCoord extent) {
 
 COffscreenContext* COffscreenContext::create(CFrame* /*frame*/, CCoord width, CCoord height) {
   // Every back end composites from image surfaces, so one kind of offscreen serves all.
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
+  cairo_surface_t* surface =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
   auto* context = new COffscreenContext(surface);
   cairo_surface_destroy(surface);  // the context holds its own reference
   return context;

@@ -39,11 +39,21 @@ void CView::invalidRect(const CRect& rect) {
   if (attached_ && visible_ && parentView_) parentView_->invalidRect(rect);
 }
 
-CMouseEventResult CView::onMouseDown(CPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseUp(CPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseMoved(CPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseEntered(CPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseExited(CPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
+CMouseEventResult CView::onMouseDown(CPoint&, const CButtonState&) {
+  return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseUp(CPoint&, const CButtonState&) {
+  return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseMoved(CPoint&, const CButtonState&) {
+  return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseEntered(CPoint&, const CButtonState&) {
+  return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseExited(CPoint&, const CButtonState&) {
+  return kMouseEventNotImplemented;
+}
 
 bool CView::onWheel(const CPoint&, const float&, const CButtonState&) { return false; }
 
@@ -55,7 +65,9 @@ bool CView::onWheel(const CPoint& where, const CMouseWheelAxis& axis, const floa
 int32_t CView::onKeyDown(VstKeyCode&) { return -1; }
 int32_t CView::onKeyUp(VstKeyCode&) { return -1; }
 
-bool CView::hitTest(const CPoint& where, const CButtonState&) { return mouseableArea.pointInside(where); }
+bool CView::hitTest(const CPoint& where, const CButtonState&) {
+  return mouseableArea.pointInside(where);
+}
 
 void CView::setVisible(bool state) {
   if (visible_ == state) return;

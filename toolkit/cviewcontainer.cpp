@@ -9,7 +9,8 @@ namespace VSTGUI {
 
 CViewContainer::CViewContainer(const CRect& rect) : CView(rect) {}
 
-CViewContainer::CViewContainer(const CRect& rect, CFrame* /*parent*/, CBitmap* background) : CView(rect) {
+CViewContainer::CViewContainer(const CRect& rect, CFrame* /*parent*/, CBitmap* background)
+    : CView(rect) {
   setBackground(background);
 }
 
@@ -75,7 +76,8 @@ bool CViewContainer::isChild(CView* view, bool deep) const {
   for (CView* child : children_) {
     if (child == view) return true;
     if (deep) {
-      if (auto* container = dynamic_cast<CViewContainer*>(child); container && container->isChild(view, true))
+      if (auto* container = dynamic_cast<CViewContainer*>(child);
+          container && container->isChild(view, true))
         return true;
     }
   }
@@ -199,11 +201,14 @@ CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState&
   const std::vector<CView*> children = children_;
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     CView* child = *it;
-    if (!isChild(child) || !child->isVisible() || !child->getMouseEnabled() || !child->hitTest(local, buttons))
+    if (!isChild(child) || !child->isVisible() || !child->getMouseEnabled() ||
+        !child->hitTest(local, buttons))
       continue;
     if (auto* control = dynamic_cast<CControl*>(child);
-        control && control->getListener() && (buttons & (kAlt | kShift | kControl | kApple | kRButton))) {
-      if (control->getListener()->controlModifierClicked(control, buttons) != 0) return kMouseEventHandled;
+        control && control->getListener() &&
+        (buttons & (kAlt | kShift | kControl | kApple | kRButton))) {
+      if (control->getListener()->controlModifierClicked(control, buttons) != 0)
+        return kMouseEventHandled;
     }
     CBaseObjectGuard guard(child);
     if (child->wantsFocus() && getFrame()) getFrame()->setFocusView(child);
@@ -239,21 +244,25 @@ CMouseEventResult CViewContainer::onMouseMoved(CPoint& where, const CButtonState
   const CMouseEventResult result = view->onMouseMoved(local, buttons);
   if (result == kMouseEventHandled) return kMouseEventHandled;
   if (mouseDownView == view) mouseDownView = nullptr;
-  return result == kMouseMoveEventHandledButDontNeedMoreEvents ? kMouseEventHandled : kMouseEventNotHandled;
+  return result == kMouseMoveEventHandledButDontNeedMoreEvents ? kMouseEventHandled
+                                                               : kMouseEventNotHandled;
 }
 
-bool CViewContainer::onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) {
+bool CViewContainer::onWheel(const CPoint& where, const float& distance,
+                             const CButtonState& buttons) {
   return onWheel(where, kMouseWheelAxisY, distance, buttons);
 }
 
-bool CViewContainer::onWheel(const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
-                             const CButtonState& buttons) {
+bool CViewContainer::onWheel(const CPoint& where, const CMouseWheelAxis& axis,
+                             const float& distance, const CButtonState& buttons) {
   CPoint local(where);
   local.offset(-size.left, -size.top);
   const std::vector<CView*> children = children_;
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     CView* child = *it;
-    if (!isChild(child) || !child->isVisible() || !child->getMouseEnabled() || !child->hitTest(local)) continue;
+    if (!isChild(child) || !child->isVisible() || !child->getMouseEnabled() ||
+        !child->hitTest(local))
+      continue;
     CBaseObjectGuard guard(child);
     if (child->onWheel(local, axis, distance, buttons)) return true;
     if (!child->getTransparency()) return false;

@@ -13,7 +13,9 @@ constexpr int kBinCount = 4096;
 constexpr double kFftSize = 8192.0;
 constexpr double kSampleRate = 48000.0;
 
-ControlPoint pointAt(double frequency, double type) { return {frequency / kSampleRate * kFftSize, type}; }
+ControlPoint pointAt(double frequency, double type) {
+  return {frequency / kSampleRate * kFftSize, type};
+}
 
 void computeCurveFor(benchmark::State& state, const ControlPoint (&points)[3]) {
   std::vector<double> curve(kBinCount);

@@ -10,7 +10,9 @@ void* gModuleHandle = nullptr;
 // Any address inside this module identifies the file it was loaded from.
 std::string findModuleFolder() {
   Dl_info info{};
-  if (dladdr(reinterpret_cast<const void*>(&findModuleFolder), &info) == 0 || info.dli_fname == nullptr) return {};
+  if (dladdr(reinterpret_cast<const void*>(&findModuleFolder), &info) == 0 ||
+      info.dli_fname == nullptr)
+    return {};
   std::string path(info.dli_fname);
   const auto slash = path.rfind('/');
   if (slash == std::string::npos) return {};

@@ -5,8 +5,8 @@
 #include <new>
 #include <vector>
 
-#include "pluginterfaces/base/smartpointer.h"
 #include "platform/diagnostics.h"
+#include "pluginterfaces/base/smartpointer.h"
 #include "pluginterfaces/gui/iplugview.h"
 
 namespace platform {
@@ -30,7 +30,8 @@ constexpr std::uint32_t kMaximumInterval = 0x7FFFFFFF;
 // run loop may still hold (and call) it for a moment.
 class TickHandler final : public ITimerHandler {
  public:
-  TickHandler(std::uintptr_t timerId, TimerProcedure procedure) : timerId_(timerId), procedure_(procedure) {}
+  TickHandler(std::uintptr_t timerId, TimerProcedure procedure)
+      : timerId_(timerId), procedure_(procedure) {}
 
   void cancel() { procedure_ = nullptr; }
 
@@ -76,7 +77,8 @@ struct RunLoopUse {
 
 class TimerService {
  public:
-  std::uintptr_t set(std::uintptr_t requestedId, std::uint32_t milliseconds, TimerProcedure procedure) {
+  std::uintptr_t set(std::uintptr_t requestedId, std::uint32_t milliseconds,
+                     TimerProcedure procedure) {
     if (procedure == nullptr) return 0;
     if (requestedId != 0) kill(requestedId);
     const std::uintptr_t id = requestedId != 0 ? requestedId : freshId();
@@ -93,7 +95,8 @@ class TimerService {
   }
 
   bool kill(std::uintptr_t id) {
-    auto found = std::find_if(timers_.begin(), timers_.end(), [id](const ArmedTimer& t) { return t.id == id; });
+    auto found = std::find_if(timers_.begin(), timers_.end(),
+                              [id](const ArmedTimer& t) { return t.id == id; });
     if (found == timers_.end()) return false;
     ArmedTimer timer = std::move(*found);
     timers_.erase(found);
@@ -140,7 +143,9 @@ class TimerService {
     for (;;) {
       const std::uintptr_t id = ++lastFreshId_;
       if (id == 0) continue;
-      if (std::none_of(timers_.begin(), timers_.end(), [id](const ArmedTimer& t) { return t.id == id; })) return id;
+      if (std::none_of(timers_.begin(), timers_.end(),
+                       [id](const ArmedTimer& t) { return t.id == id; }))
+        return id;
     }
   }
 
@@ -181,7 +186,8 @@ TimerService& service() {
 
 }  // namespace
 
-std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds, TimerProcedure procedure) {
+std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds,
+                        TimerProcedure procedure) {
   return service().set(requestedId, milliseconds, procedure);
 }
 
@@ -198,7 +204,8 @@ bool RunLoopLease::acquire(FUnknown* provider) {
   release();
   if (provider == nullptr) return false;
   void* runLoop = nullptr;
-  if (provider->queryInterface(Steinberg::Linux::IRunLoop_iid, &runLoop) != kResultOk || runLoop == nullptr)
+  if (provider->queryInterface(Steinberg::Linux::IRunLoop_iid, &runLoop) != kResultOk ||
+      runLoop == nullptr)
     return false;
   runLoop_ = static_cast<IRunLoop*>(runLoop);
   setRunLoop(runLoop_);

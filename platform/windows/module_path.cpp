@@ -1,8 +1,8 @@
 // Windows: the module's handle and folder, remembered on process attach.
 
-#include <windows.h>
-
 #include "platform/module_path.h"
+
+#include <windows.h>
 
 namespace platform {
 namespace {
@@ -36,9 +36,9 @@ std::string folderOf(HMODULE module) {
 // A program (a test) has no DllMain of ours: its code's own module stands in.
 HMODULE moduleOfThisCode() {
   HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&moduleOfThisCode), &module);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&moduleOfThisCode), &module);
   return module;
 }
 

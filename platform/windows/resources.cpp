@@ -1,9 +1,10 @@
 // Windows: the resources windres compiled into the module, found by name and type.
 
+#include "platform/resources.h"
+
 #include <windows.h>
 
 #include "platform/module_path.h"
-#include "platform/resources.h"
 
 namespace platform {
 

@@ -2,13 +2,14 @@
 // that set the timer, while that thread dispatches its messages, and calls the timer procedure
 // there; no run loop is involved, so the run-loop calls of the service do nothing here.
 
+#include "platform/timer_service.h"
+
 #include <windows.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/diagnostics.h"
-#include "platform/timer_service.h"
 
 namespace platform {
 namespace {
@@ -60,8 +61,9 @@ std::uintptr_t setTimer(std::uintptr_t requestedId, std::uint32_t milliseconds,
 
 bool killTimer(std::uintptr_t timerId) {
   auto& timers = armedTimers();
-  const auto found = std::find_if(timers.begin(), timers.end(),
-                                  [timerId](const ArmedTimer& timer) { return timer.id == timerId; });
+  const auto found = std::find_if(timers.begin(), timers.end(), [timerId](const ArmedTimer& timer) {
+    return timer.id == timerId;
+  });
   if (found == timers.end()) return false;
   timers.erase(found);
   KillTimer(nullptr, timerId);

@@ -17,7 +17,7 @@ class HostRunLoopAdapter::EventBridge : public FObject, public Linux::IEventHand
 
   OBJ_METHODS(EventBridge, FObject)
   DEFINE_INTERFACES
-    DEF_INTERFACE(Linux::IEventHandler)
+  DEF_INTERFACE(Linux::IEventHandler)
   END_DEFINE_INTERFACES(FObject)
   REFCOUNT_METHODS(FObject)
 
@@ -35,7 +35,7 @@ class HostRunLoopAdapter::TimerBridge : public FObject, public Linux::ITimerHand
 
   OBJ_METHODS(TimerBridge, FObject)
   DEFINE_INTERFACES
-    DEF_INTERFACE(Linux::ITimerHandler)
+  DEF_INTERFACE(Linux::ITimerHandler)
   END_DEFINE_INTERFACES(FObject)
   REFCOUNT_METHODS(FObject)
 
@@ -51,8 +51,9 @@ namespace {
 // forgets the handler first: the host may still hold it for the rest of a dispatch pass.
 template <typename Registrations, typename Handler, typename Unregister>
 bool dropRegistration(Registrations& registrations, Handler* handler, Unregister&& unregister) {
-  auto position = std::find_if(registrations.begin(), registrations.end(),
-                               [&](const auto& registration) { return registration.handler == handler; });
+  auto position =
+      std::find_if(registrations.begin(), registrations.end(),
+                   [&](const auto& registration) { return registration.handler == handler; });
   if (position == registrations.end()) return false;
   auto bridge = position->bridge;
   registrations.erase(position);
@@ -77,11 +78,13 @@ bool HostRunLoopAdapter::registerEventHandler(int fd, VSTGUI::X11::IEventHandler
 }
 
 bool HostRunLoopAdapter::unregisterEventHandler(VSTGUI::X11::IEventHandler* handler) {
-  return dropRegistration(events_, handler,
-                          [this](EventBridge* bridge) { hostRunLoop_->unregisterEventHandler(bridge); });
+  return dropRegistration(events_, handler, [this](EventBridge* bridge) {
+    hostRunLoop_->unregisterEventHandler(bridge);
+  });
 }
 
-bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds, VSTGUI::X11::ITimerHandler* handler) {
+bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds,
+                                       VSTGUI::X11::ITimerHandler* handler) {
   if (!hostRunLoop_ || !handler) return false;
   auto bridge = owned(new TimerBridge(handler));
   if (hostRunLoop_->registerTimer(bridge, intervalMilliseconds) != kResultOk) return false;
@@ -90,7 +93,8 @@ bool HostRunLoopAdapter::registerTimer(uint64_t intervalMilliseconds, VSTGUI::X1
 }
 
 bool HostRunLoopAdapter::unregisterTimer(VSTGUI::X11::ITimerHandler* handler) {
-  return dropRegistration(timers_, handler, [this](TimerBridge* bridge) { hostRunLoop_->unregisterTimer(bridge); });
+  return dropRegistration(timers_, handler,
+                          [this](TimerBridge* bridge) { hostRunLoop_->unregisterTimer(bridge); });
 }
 
 }  // namespace Steinberg::Vst

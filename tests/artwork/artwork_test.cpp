@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdint>
@@ -12,8 +13,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-
-#include <sys/wait.h>
 
 #include "platform/resources.h"
 
@@ -29,14 +28,14 @@ struct Expected {
 
 // Sizes and stacks the editor's views rely on.
 const Expected kBitmaps[] = {
-    {"back.png", 780, 380, 1, 380},         {"meterOn.png", 21, 173, 1, 173},
-    {"meterOff.png", 21, 173, 1, 173},      {"peakLED.png", 21, 26, 2, 13},
-    {"poti.png", 24, 744, 31, 24},          {"onOffButton.png", 52, 39, 2, 17.5},
-    {"PreButton.png", 51, 37, 2, 18},       {"PostButton.png", 52, 37, 2, 18},
-    {"omniText.png", 56, 32, 2, 16},        {"omniSelector.png", 56, 205, 1, 205},
-    {"eightText.png", 56, 32, 2, 16},       {"eightSelector.png", 56, 205, 1, 205},
-    {"helpStereo.png", 780, 380, 1, 380},   {"creditsStereo.png", 780, 380, 1, 380},
-    {"helpMono.png", 780, 380, 1, 380},     {"creditsMono.png", 780, 380, 1, 380},
+    {"back.png", 780, 380, 1, 380},       {"meterOn.png", 21, 173, 1, 173},
+    {"meterOff.png", 21, 173, 1, 173},    {"peakLED.png", 21, 26, 2, 13},
+    {"poti.png", 24, 744, 31, 24},        {"onOffButton.png", 52, 39, 2, 17.5},
+    {"PreButton.png", 51, 37, 2, 18},     {"PostButton.png", 52, 37, 2, 18},
+    {"omniText.png", 56, 32, 2, 16},      {"omniSelector.png", 56, 205, 1, 205},
+    {"eightText.png", 56, 32, 2, 16},     {"eightSelector.png", 56, 205, 1, 205},
+    {"helpStereo.png", 780, 380, 1, 380}, {"creditsStereo.png", 780, 380, 1, 380},
+    {"helpMono.png", 780, 380, 1, 380},   {"creditsMono.png", 780, 380, 1, 380},
     {"gain.png", 32, 11, 1, 11},
 };
 

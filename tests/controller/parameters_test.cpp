@@ -1,9 +1,9 @@
+#include "controller/parameters.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-#include "controller/parameters.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST(IntegerParameters, TruncateAfterSinglePrecision) {
     // In double, 5/6 * 6 is 4.999...; single precision rounds it to 5.
     EXPECT_EQ(parameterInteger(plainAsFloat(kSoloState, k / 6.0)), k) << k;
   }
-  EXPECT_EQ(parameterInteger(-0.5f), 0);   // toward zero
+  EXPECT_EQ(parameterInteger(-0.5f), 0);  // toward zero
   EXPECT_EQ(parameterInteger(-1.5f), -1);
   EXPECT_EQ(parameterInteger(std::nanf("")), 0);
   EXPECT_EQ(parameterInteger(1e30f), 0);

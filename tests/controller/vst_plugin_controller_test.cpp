@@ -65,14 +65,16 @@ class ControllerTest : public ::testing::Test {
 
   host::HostContext context;
   host::ComponentHandler handler;
-  IPtr<VST_PlugInController> controller =
-      owned(static_cast<VST_PlugInController*>(static_cast<IEditController*>(VST_PlugInController::createInstance(nullptr))));
+  IPtr<VST_PlugInController> controller = owned(static_cast<VST_PlugInController*>(
+      static_cast<IEditController*>(VST_PlugInController::createInstance(nullptr))));
 };
 
 }  // namespace
 
 // The module's editor in this test: a view that records.
-IPlugView* Steinberg::Vst::createPlugInView(VST_PlugInController* controller) { return new RecordingView(controller); }
+IPlugView* Steinberg::Vst::createPlugInView(VST_PlugInController* controller) {
+  return new RecordingView(controller);
+}
 
 TEST_F(ControllerTest, AttachedViewsGetEveryParameterThenEveryChangeUntilRemoved) {
   IPtr<RecordingView> first = openView();
@@ -141,10 +143,12 @@ TEST_F(ControllerTest, LevelMessagesReachEveryOpenViewCutToTheBlock) {
   std::vector<float> sent(2 * VST_PlugInController::kLevelCount, 0.75f);
   for (int k = 0; k < VST_PlugInController::kLevelCount; ++k) sent[k] = 0.125f * (k + 1);
   IPtr<IMessage> levels = message("gainData");
-  levels->getAttributes()->setBinary("vuValue", sent.data(), static_cast<uint32>(sent.size() * sizeof(float)));
+  levels->getAttributes()->setBinary("vuValue", sent.data(),
+                                     static_cast<uint32>(sent.size() * sizeof(float)));
   EXPECT_EQ(controller->notify(levels), kResultFalse);
   ASSERT_EQ(view->levelKinds, std::vector<uint32>{65536});
-  EXPECT_EQ(view->levels, std::vector<float>(sent.begin(), sent.begin() + VST_PlugInController::kLevelCount));
+  EXPECT_EQ(view->levels,
+            std::vector<float>(sent.begin(), sent.begin() + VST_PlugInController::kLevelCount));
 
   // No "vuValue", or another message: nothing changes.
   EXPECT_EQ(controller->notify(message("gainData")), kResultFalse);

@@ -56,8 +56,8 @@ TEST_P(RandomSettings, HoldOuterTypesStayBetweenNeighboursAndMatchTheReference) 
     const double lowestType = std::min({points[0].type, points[1].type, points[2].type});
     const double highestType = std::max({points[0].type, points[1].type, points[2].type});
     SCOPED_TRACE(::testing::Message() << "types " << points[0].type << " " << points[1].type << " "
-                                      << points[2].type << ", positions " << points[0].position << " "
-                                      << points[1].position << " " << points[2].position);
+                                      << points[2].type << ", positions " << points[0].position
+                                      << " " << points[1].position << " " << points[2].position);
 
     for (int i = 0; i < kBinCount; ++i) {
       const double bin = i;
@@ -88,6 +88,8 @@ TEST_P(RandomSettings, HoldOuterTypesStayBetweenNeighboursAndMatchTheReference) 
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleRates, RandomSettings, ::testing::Values(44100.0, 48000.0, 96000.0),
-                         [](const auto& info) { return std::to_string(static_cast<int>(info.param)); });
+                         [](const auto& info) {
+                           return std::to_string(static_cast<int>(info.param));
+                         });
 
 }  // namespace

@@ -24,7 +24,8 @@ ReferenceSpline::ReferenceSpline(std::vector<ControlPoint> points) : points_(std
     const double rightSlope = (points_[k + 1].type - points_[k].type) / (u_[k + 1] - u_[k]);
     // Same direction on both sides: the harmonic mean of the secants; a peak, a dip
     // or a flat side: zero.
-    if (leftSlope * rightSlope > 0.0) slopes_[k] = 2.0 * leftSlope * rightSlope / (leftSlope + rightSlope);
+    if (leftSlope * rightSlope > 0.0)
+      slopes_[k] = 2.0 * leftSlope * rightSlope / (leftSlope + rightSlope);
   }
 }
 
@@ -37,7 +38,8 @@ double ReferenceSpline::at(double bin) const {
   const double width = u_[k] - u_[k - 1];
   const double t = (std::log10(bin + 1.0) - u_[k - 1]) / width;
   const double t2 = t * t, t3 = t2 * t;
-  const double h00 = 2 * t3 - 3 * t2 + 1, h10 = t3 - 2 * t2 + t, h01 = -2 * t3 + 3 * t2, h11 = t3 - t2;
+  const double h00 = 2 * t3 - 3 * t2 + 1, h10 = t3 - 2 * t2 + t, h01 = -2 * t3 + 3 * t2,
+               h11 = t3 - t2;
   return h00 * points_[k - 1].type + h10 * width * slopes_[k - 1] + h01 * points_[k].type +
          h11 * width * slopes_[k];
 }

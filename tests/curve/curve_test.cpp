@@ -1,3 +1,5 @@
+#include "processor/curve.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "curve_reference.h"
-#include "processor/curve.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ using curve_test::ReferenceSpline;
 // the segment on that side.
 double slopeAtBin(const std::vector<double>& curve, int k, int k1, int k2) {
   const double x0 = std::log10(k + 1.0), x1 = std::log10(k1 + 1.0), x2 = std::log10(k2 + 1.0);
-  return curve[k] * (2 * x0 - x1 - x2) / ((x0 - x1) * (x0 - x2)) + curve[k1] * (x0 - x2) / ((x1 - x0) * (x1 - x2)) +
+  return curve[k] * (2 * x0 - x1 - x2) / ((x0 - x1) * (x0 - x2)) +
+         curve[k1] * (x0 - x2) / ((x1 - x0) * (x1 - x2)) +
          curve[k2] * (x0 - x1) / ((x2 - x0) * (x2 - x1));
 }
 
@@ -38,9 +40,11 @@ TEST(Curve, LeavesTheCurveUntouchedWithoutBinsOrPoints) {
 
 TEST(Curve, DefaultTypesGiveAFlatCardioidWhateverTheFrequencies) {
   for (double rate : {44100.0, 48000.0, 96000.0}) {
-    for (const auto& [low, mid, high] : {std::tuple{50.0, 1000.0, 10000.0}, std::tuple{20.0, 3000.0, 5000.0},
-                                         std::tuple{100.0, 200.0, 20000.0}}) {
-      const auto curve = engineCurve({pointAt(low, 0.5, rate), pointAt(mid, 0.5, rate), pointAt(high, 0.5, rate)});
+    for (const auto& [low, mid, high] :
+         {std::tuple{50.0, 1000.0, 10000.0}, std::tuple{20.0, 3000.0, 5000.0},
+          std::tuple{100.0, 200.0, 20000.0}}) {
+      const auto curve =
+          engineCurve({pointAt(low, 0.5, rate), pointAt(mid, 0.5, rate), pointAt(high, 0.5, rate)});
       for (int i = 0; i < kBinCount; ++i) ASSERT_EQ(curve[i], 0.5) << rate << " Hz, bin " << i;
     }
   }
@@ -121,8 +125,10 @@ TEST(Curve, EqualLowAndMidTypesGiveAFlatStretchThenAnSShapedRise) {
   const double largestStep = curve[steepest] - curve[steepest - 1];
   EXPECT_LT(curve[257] - curve[256], 0.01 * largestStep);
   EXPECT_LT(curve[1024] - curve[1023], 0.01 * largestStep);
-  for (int i = 258; i <= steepest; ++i) ASSERT_GE(curve[i] - curve[i - 1], curve[i - 1] - curve[i - 2]) << i;
-  for (int i = steepest + 1; i <= 1024; ++i) ASSERT_LE(curve[i] - curve[i - 1], curve[i - 1] - curve[i - 2]) << i;
+  for (int i = 258; i <= steepest; ++i)
+    ASSERT_GE(curve[i] - curve[i - 1], curve[i - 1] - curve[i - 2]) << i;
+  for (int i = steepest + 1; i <= 1024; ++i)
+    ASSERT_LE(curve[i] - curve[i - 1], curve[i - 1] - curve[i - 2]) << i;
 }
 
 // A last point exactly on a bin: in single precision the bin's log position may round
@@ -159,7 +165,8 @@ TEST(Curve, TwoPointsGiveASingleFlatEndedSegment) {
 }
 
 TEST(Curve, ManyPointsFollowTheSameRules) {
-  const std::vector<ControlPoint> points = {{3.0, 1.0}, {30.0, 0.2}, {150.0, 0.6}, {600.0, 0.6}, {2500.0, 0.0}};
+  const std::vector<ControlPoint> points = {
+      {3.0, 1.0}, {30.0, 0.2}, {150.0, 0.6}, {600.0, 0.6}, {2500.0, 0.0}};
   const auto curve = engineCurve(points);
   const ReferenceSpline reference(points);
   for (int i = 0; i < kBinCount; ++i) {
@@ -173,7 +180,8 @@ TEST(Curve, ManyPointsFollowTheSameRules) {
 // Points closer together than a bin are passed over rather than evaluated beyond
 // their segment, which would overshoot.
 TEST(Curve, PointsCloserThanABinNeverOvershoot) {
-  const std::vector<ControlPoint> points = {{10.0, 0.0}, {10.2, 1.0}, {10.4, 0.0}, {10.6, 1.0}, {40.0, 0.0}};
+  const std::vector<ControlPoint> points = {
+      {10.0, 0.0}, {10.2, 1.0}, {10.4, 0.0}, {10.6, 1.0}, {40.0, 0.0}};
   const auto curve = engineCurve(points);
   for (int i = 0; i < kBinCount; ++i) {
     ASSERT_GE(curve[i], 0.0) << i;

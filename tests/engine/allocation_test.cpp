@@ -35,7 +35,8 @@ TEST(DirectivityEngineRealTime, ProcessBlockAllocatesNothing) {
   allocations = 0;
   counting = true;
   for (int solo : {0, 1, 4}) {
-    engine.updateParameter(8, static_cast<float>(solo));  // parameter changes arrive on the audio thread too
+    engine.updateParameter(
+        8, static_cast<float>(solo));  // parameter changes arrive on the audio thread too
     engine.updateParameter(2, 0.25f * solo);
     for (std::size_t start = 0; start + 480 <= omni.size(); start += 480) {
       const float* inputs[2] = {omni.data() + start, eight.data() + start};

@@ -8,11 +8,13 @@
 
 #include "processor/directivity_engine.h"
 
-inline std::vector<float> runEngine(PlugIn_DirectivityEngine& engine, const std::vector<float>& omni,
-                                    const std::vector<float>& eight, int blockSize) {
+inline std::vector<float> runEngine(PlugIn_DirectivityEngine& engine,
+                                    const std::vector<float>& omni, const std::vector<float>& eight,
+                                    int blockSize) {
   std::vector<float> output(omni.size(), -99.0f);
   for (std::size_t start = 0; start < omni.size(); start += blockSize) {
-    const auto count = static_cast<std::int32_t>(std::min<std::size_t>(blockSize, omni.size() - start));
+    const auto count =
+        static_cast<std::int32_t>(std::min<std::size_t>(blockSize, omni.size() - start));
     const float* inputs[2] = {omni.data() + start, eight.data() + start};
     float* outputs[1] = {output.data() + start};
     engine.processBlock(inputs, 2, outputs, 1, count);

@@ -8,7 +8,8 @@
 #include "platform/diagnostics.h"
 #include "platform/resources.h"
 
-extern "C" const platform::ResourceEntry lobeshiftResourceTable[] = {{nullptr, nullptr, nullptr, nullptr}};
+extern "C" const platform::ResourceEntry lobeshiftResourceTable[] = {
+    {nullptr, nullptr, nullptr, nullptr}};
 extern "C" const std::size_t lobeshiftResourceCount = 0;
 
 namespace {
@@ -24,7 +25,8 @@ TEST(EngineWithoutMicrophoneData, KeepsItsShelfAndProcessesUnfiltered) {
   setAllTypes(engine, 0.0f);  // figure-eight everywhere: the output is the eight input
   const auto omni = noise(5 * 4096, 1), eight = noise(5 * 4096, 2);
   const auto out = runEngine(engine, omni, eight, 128);
-  for (std::size_t n = 8192 + 4096; n < out.size(); ++n) ASSERT_NEAR(out[n], eight[n - 8192], 2e-6) << n;
+  for (std::size_t n = 8192 + 4096; n < out.size(); ++n)
+    ASSERT_NEAR(out[n], eight[n - 8192], 2e-6) << n;
   diag::takeLines();
 }
 

@@ -1,12 +1,13 @@
 // The real transforms against direct transforms computed in long double.
 
+#include "fft/fft_reference.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "fft/fft_reference.h"
 #include "processor/fft/fft.h"
 
 namespace {

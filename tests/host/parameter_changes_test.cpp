@@ -56,7 +56,8 @@ TEST(ParameterChanges, PointsStayInSampleOrderAndOneOffsetHoldsOneValue) {
   EXPECT_EQ(index, 1);
   ASSERT_EQ(queue->addPoint(32, 0.4, index), kResultOk);  // replaces, needs no room
   EXPECT_EQ(index, 1);
-  EXPECT_EQ(pointsOf(*queue), (std::vector<std::pair<int32, double>>{{0, 0.1}, {32, 0.4}, {64, 0.5}}));
+  EXPECT_EQ(pointsOf(*queue),
+            (std::vector<std::pair<int32, double>>{{0, 0.1}, {32, 0.4}, {64, 0.5}}));
 
   EXPECT_EQ(queue->addPoint(128, 0.9, index), kResultFalse);  // full
   int32 offset = 0;

@@ -13,7 +13,9 @@ namespace {
 std::string microphone(const std::string& name, const std::string& sections) {
   return "<microphone><name>" + name + "</name>" + sections + "</microphone>";
 }
-std::string polar100(const std::string& values) { return "<polar100Hz>" + values + "</polar100Hz>"; }
+std::string polar100(const std::string& values) {
+  return "<polar100Hz>" + values + "</polar100Hz>";
+}
 std::string point(const std::string& value) { return "<data angle=\"0\">" + value + "</data>"; }
 std::string filter(const std::string& name, const std::string& values) {
   return "<filter name=\"" + name + "\">" + values + "</filter>";
@@ -22,7 +24,9 @@ std::string document(const std::string& body) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<micdata>" + body + "</micdata>\r\n";
 }
 
-std::unique_ptr<MicrophoneData> load(const std::string& text) { return loadMicrophoneData(text.data(), text.size()); }
+std::unique_ptr<MicrophoneData> load(const std::string& text) {
+  return loadMicrophoneData(text.data(), text.size());
+}
 
 std::vector<std::string> names(const std::vector<MicrophoneRecord>& list) {
   std::vector<std::string> result;
@@ -54,11 +58,13 @@ class Loader : public ::testing::Test {
 
 TEST_F(Loader, ReadsGroupsSectionsAndFiltersInDocumentOrder) {
   const auto model = load(document(
-      "<omni>" + microphone("A", polar100(point("1.000") + point("0.5"))) + microphone("B", "") + "</omni>" +
-      "<eight>" + microphone("E", "<polar1000Hz>" + point("-1") + "</polar1000Hz><polar10000Hz>" + point("0.25") +
-                                      "</polar10000Hz><freefield><data frequency=\"   20\">-13.000</data>"
-                                      "<data frequency=\"  101\">-5.814</data></freefield>"
-                                      "<diffusefield><data frequency=\"20000\">-4.8</data></diffusefield>") +
+      "<omni>" + microphone("A", polar100(point("1.000") + point("0.5"))) + microphone("B", "") +
+      "</omni>" + "<eight>" +
+      microphone("E", "<polar1000Hz>" + point("-1") + "</polar1000Hz><polar10000Hz>" +
+                          point("0.25") +
+                          "</polar10000Hz><freefield><data frequency=\"   20\">-13.000</data>"
+                          "<data frequency=\"  101\">-5.814</data></freefield>"
+                          "<diffusefield><data frequency=\"20000\">-4.8</data></diffusefield>") +
       "</eight><filters>" + filter("E", point("7.5") + point("2")) + "</filters>"));
   expectNoMessages();
   EXPECT_EQ(names(model->omniMicrophones()), (Names{"A", "B"}));
@@ -117,8 +123,8 @@ TEST_F(Loader, MalformedDocumentsGiveTheMessageAndAnEmptyModel) {
     expectFailure(*model, "Zero byte inside the document.");
   }
   {
-    const auto model = load("<?xml version=\"1.0\" ?>\r\n<microphones><omni>" + microphone("A", "") +
-                            "</omni></microphones>");
+    const auto model = load("<?xml version=\"1.0\" ?>\r\n<microphones><omni>" +
+                            microphone("A", "") + "</omni></microphones>");
     expectFailure(*model, "The root element is not micdata.");
   }
   {
@@ -130,12 +136,21 @@ TEST_F(Loader, MalformedDocumentsGiveTheMessageAndAnEmptyModel) {
 
 TEST_F(Loader, RecognisesGroupsAndSectionsByTheirFirstCharacters) {
   const auto model = load(document(
-      "<omnibus>" + microphone("O", "<freefield2><data frequency=\"50\">1</data></freefield2>"
-                                    "<polar100Hzx>" + point("0.5") + "</polar100Hzx>"
-                                    "<polar100>" + point("9") + "</polar100>"
-                                    "<diffuse>" + point("9") + "</diffuse>") +
-      "</omnibus><omn>" + microphone("skipped", "") + "</omn><other/>"
-      "<eighty>" + microphone("E", "") + "</eighty><filtersX>" + filter("E", point("1")) + "</filtersX>"));
+      "<omnibus>" +
+      microphone("O",
+                 "<freefield2><data frequency=\"50\">1</data></freefield2>"
+                 "<polar100Hzx>" +
+                     point("0.5") +
+                     "</polar100Hzx>"
+                     "<polar100>" +
+                     point("9") +
+                     "</polar100>"
+                     "<diffuse>" +
+                     point("9") + "</diffuse>") +
+      "</omnibus><omn>" + microphone("skipped", "") +
+      "</omn><other/>"
+      "<eighty>" +
+      microphone("E", "") + "</eighty><filtersX>" + filter("E", point("1")) + "</filtersX>"));
   expectNoMessages();
   ASSERT_EQ(names(model->omniMicrophones()), (Names{"O"}));
   const MicrophoneRecord& omni = model->omniMicrophones()[0];
@@ -160,8 +175,9 @@ TEST_F(Loader, EntryAndDataNamesAreNotCompared) {
 }
 
 TEST_F(Loader, SectionsBeforeTheNameAreNotRead) {
-  const auto model = load(document("<omni><microphone>" + polar100(point("0.9")) + "<name>A</name>" +
-                                   "<polar1000Hz>" + point("0.8") + "</polar1000Hz></microphone></omni>"));
+  const auto model =
+      load(document("<omni><microphone>" + polar100(point("0.9")) + "<name>A</name>" +
+                    "<polar1000Hz>" + point("0.8") + "</polar1000Hz></microphone></omni>"));
   expectNoMessages();
   ASSERT_EQ(model->omniMicrophones().size(), 1u);
   EXPECT_TRUE(model->omniMicrophones()[0].polar100Hz.empty());
@@ -170,9 +186,13 @@ TEST_F(Loader, SectionsBeforeTheNameAreNotRead) {
 
 TEST_F(Loader, ResponseFrequenciesCarryOverWhenMissingOrUnreadable) {
   const auto model = load(document(
-      "<omni>" + microphone("A", "<freefield><data>1</data><data frequency=\"  101\">2</data>"
-                                 "<data frequency=\"abc\">3</data><data frequency=\"\">4</data></freefield>") +
-      microphone("B", "<diffusefield><data>5</data><data frequency=\" 1e3\">6</data></diffusefield>") + "</omni>"));
+      "<omni>" +
+      microphone("A",
+                 "<freefield><data>1</data><data frequency=\"  101\">2</data>"
+                 "<data frequency=\"abc\">3</data><data frequency=\"\">4</data></freefield>") +
+      microphone("B",
+                 "<diffusefield><data>5</data><data frequency=\" 1e3\">6</data></diffusefield>") +
+      "</omni>"));
   expectNoMessages();
   const auto& a = model->omniMicrophones()[0].freefield;
   ASSERT_EQ(a.size(), 4u);
@@ -189,17 +209,17 @@ TEST_F(Loader, ResponseFrequenciesCarryOverWhenMissingOrUnreadable) {
 }
 
 TEST_F(Loader, DataTextWithoutDigitsReadsZero) {
-  const auto model = load(document("<omni>" + microphone("A", polar100(point("n/a") + point("-") + point("1e1"))) +
-                                   "</omni>"));
+  const auto model = load(document(
+      "<omni>" + microphone("A", polar100(point("n/a") + point("-") + point("1e1"))) + "</omni>"));
   expectNoMessages();
   EXPECT_EQ(model->omniMicrophones()[0].polar100Hz, (std::vector<double>{0.0, 0.0, 10.0}));
 }
 
 TEST_F(Loader, AGroupWithoutChildrenEndsTheLoad) {
   for (const std::string empty : {"<omni/>", "<omni></omni>", "<omni>\r\n</omni>"}) {
-    const auto model = load(document("<eight>" + microphone("E1", "") + "</eight>" + empty + "<eight>" +
-                                     microphone("E2", "") + "</eight><filters>" + filter("E1", point("1")) +
-                                     "</filters>"));
+    const auto model = load(document("<eight>" + microphone("E1", "") + "</eight>" + empty +
+                                     "<eight>" + microphone("E2", "") + "</eight><filters>" +
+                                     filter("E1", point("1")) + "</filters>"));
     expectNoMessages();
     EXPECT_EQ(names(model->eightMicrophones()), (Names{"E1"})) << empty;
     EXPECT_TRUE(model->filterCurves().empty()) << empty;
@@ -209,8 +229,9 @@ TEST_F(Loader, AGroupWithoutChildrenEndsTheLoad) {
 }
 
 TEST_F(Loader, AFilterWithoutDataEndsTheLoadAtOnce) {
-  const auto model = load(document("<filters>" + filter("E1", point("1")) + "<filter name=\"E2\"/>" +
-                                   filter("E3", point("3")) + "</filters><omni>" + microphone("A", "") + "</omni>"));
+  const auto model = load(document("<filters>" + filter("E1", point("1")) +
+                                   "<filter name=\"E2\"/>" + filter("E3", point("3")) +
+                                   "</filters><omni>" + microphone("A", "") + "</omni>"));
   expectNoMessages();
   EXPECT_NE(model->getFilterCurve("E1"), nullptr);
   EXPECT_EQ(model->getFilterCurve("E2"), nullptr);
@@ -219,21 +240,25 @@ TEST_F(Loader, AFilterWithoutDataEndsTheLoadAtOnce) {
 }
 
 TEST_F(Loader, ASectionWithoutDataEndsTheLoadWithoutItsMicrophone) {
-  const auto model = load(document("<omni>" + microphone("A", polar100(point("1"))) +
-                                   microphone("B", polar100(point("1")) + "<freefield/>" + polar100(point("2"))) +
-                                   microphone("C", "") + "</omni><eight>" + microphone("E", "") + "</eight>"));
+  const auto model =
+      load(document("<omni>" + microphone("A", polar100(point("1"))) +
+                    microphone("B", polar100(point("1")) + "<freefield/>" + polar100(point("2"))) +
+                    microphone("C", "") + "</omni><eight>" + microphone("E", "") + "</eight>"));
   expectNoMessages();
   EXPECT_EQ(names(model->omniMicrophones()), (Names{"A"}));
   EXPECT_TRUE(model->eightMicrophones().empty());
 }
 
 TEST_F(Loader, EntriesTheModelCannotHoldAreSkipped) {
-  const auto model = load(document(
-      "<omni><!-- a note -->" + std::string("<microphone>") + polar100(point("1")) + "</microphone>" +
-      microphone("", polar100(point("1"))) + microphone("A", polar100(point("1") + "<data/>" + point("3"))) +
-      microphone("B", polar100(point("1")) + "<freefield><data frequency=\"20\"></data></freefield>") +
-      microphone("C", polar100(point("1"))) + "</omni><filters>" + filter("E1", point("1") + "<data/>") +
-      "<filter>" + point("2") + "</filter>" + filter("E2", point("5")) + "</filters>"));
+  const auto model =
+      load(document("<omni><!-- a note -->" + std::string("<microphone>") + polar100(point("1")) +
+                    "</microphone>" + microphone("", polar100(point("1"))) +
+                    microphone("A", polar100(point("1") + "<data/>" + point("3"))) +
+                    microphone("B", polar100(point("1")) +
+                                        "<freefield><data frequency=\"20\"></data></freefield>") +
+                    microphone("C", polar100(point("1"))) + "</omni><filters>" +
+                    filter("E1", point("1") + "<data/>") + "<filter>" + point("2") + "</filter>" +
+                    filter("E2", point("5")) + "</filters>"));
   expectNoMessages();
   EXPECT_EQ(names(model->omniMicrophones()), (Names{"C"}));
   EXPECT_EQ(model->getFilterCurve("E1"), nullptr);
@@ -242,14 +267,16 @@ TEST_F(Loader, EntriesTheModelCannotHoldAreSkipped) {
 }
 
 TEST_F(Loader, ADuplicateFilterNameKeepsTheFirstCurve) {
-  const auto model = load(document("<filters>" + filter("E", point("1")) + filter("E", point("2")) + "</filters>"));
+  const auto model = load(
+      document("<filters>" + filter("E", point("1")) + filter("E", point("2")) + "</filters>"));
   ASSERT_NE(model->getFilterCurve("E"), nullptr);
   EXPECT_EQ(*model->getFilterCurve("E"), (std::vector<double>{1.0}));
 }
 
 TEST_F(Loader, FilterCurvesAreFoundByTheirExactName) {
-  const auto model = load(document("<filters>" + filter("Rova E1", point("1")) + filter("Rova E10", point("2")) +
-                                   filter("B", point("3")) + "</filters>"));
+  const auto model =
+      load(document("<filters>" + filter("Rova E1", point("1")) + filter("Rova E10", point("2")) +
+                    filter("B", point("3")) + "</filters>"));
   EXPECT_EQ(*model->getFilterCurve("Rova E1"), (std::vector<double>{1.0}));
   EXPECT_EQ(model->getFilterCurve("Rova E"), nullptr);
   EXPECT_EQ(model->getFilterCurve("rova e1"), nullptr);
@@ -262,9 +289,9 @@ TEST_F(Loader, FilterCurvesAreFoundByTheirExactName) {
 }
 
 TEST_F(Loader, GetMicrophoneClampsTheIndexIntoTheChosenList) {
-  const auto model = load(document("<omni>" + microphone("O1", "") + microphone("O2", "") + "</omni><eight>" +
-                                   microphone("E1", "") + microphone("E2", "") + microphone("E3", "") +
-                                   "</eight>"));
+  const auto model = load(document("<omni>" + microphone("O1", "") + microphone("O2", "") +
+                                   "</omni><eight>" + microphone("E1", "") + microphone("E2", "") +
+                                   microphone("E3", "") + "</eight>"));
   EXPECT_EQ(model->getMicrophone(kMicOmniType, 0)->name, "O1");
   EXPECT_EQ(model->getMicrophone(kMicOmniType, 1)->name, "O2");
   EXPECT_EQ(model->getMicrophone(kMicOmniType, 2)->name, "O2");

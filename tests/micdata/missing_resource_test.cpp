@@ -7,7 +7,8 @@
 #include "platform/diagnostics.h"
 #include "platform/resources.h"
 
-extern "C" const platform::ResourceEntry lobeshiftResourceTable[] = {{nullptr, nullptr, nullptr, nullptr}};
+extern "C" const platform::ResourceEntry lobeshiftResourceTable[] = {
+    {nullptr, nullptr, nullptr, nullptr}};
 extern "C" const std::size_t lobeshiftResourceCount = 0;
 
 namespace {
@@ -18,7 +19,8 @@ TEST(MissingDocument, GivesTheMessageAndAnEmptySharedModel) {
   ASSERT_NE(model, nullptr);
   const auto lines = diag::takeLines();
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], "Could not load xml file. Error='Resource PolarXML.xml of type XML not found.'.\n");
+  EXPECT_EQ(lines[0],
+            "Could not load xml file. Error='Resource PolarXML.xml of type XML not found.'.\n");
   EXPECT_EQ(model->getMicrophone(6, 0), nullptr);
   EXPECT_EQ(model->getMicrophone(7, 0), nullptr);
   EXPECT_EQ(model->getFilterCurve("Rova E1"), nullptr);

@@ -1,10 +1,10 @@
+#include "micdata/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
-
-#include "micdata/number_text.h"
 
 namespace {
 
@@ -37,11 +37,11 @@ TEST(NumberText, AcceptsWhiteSpaceSignsPointsAndExponents) {
 
 TEST(NumberText, StopsAtTheFirstCharacterThatDoesNotFit) {
   EXPECT_EQ(readNumberText("1.5dB"), 1.5);
-  EXPECT_EQ(readNumberText("1.2.3"), 1.2);       // one decimal point only
-  EXPECT_EQ(readNumberText("3e"), 3.0);          // an exponent needs digits
+  EXPECT_EQ(readNumberText("1.2.3"), 1.2);  // one decimal point only
+  EXPECT_EQ(readNumberText("3e"), 3.0);     // an exponent needs digits
   EXPECT_EQ(readNumberText("3e-"), 3.0);
   EXPECT_EQ(readNumberText("4 5"), 4.0);
-  EXPECT_EQ(readNumberText("1,5"), 1.0);         // no locale decimal comma
+  EXPECT_EQ(readNumberText("1,5"), 1.0);  // no locale decimal comma
 }
 
 TEST(NumberText, TextWithoutDigitsReadsZero) {
@@ -54,8 +54,8 @@ TEST(NumberText, TextWithoutDigitsReadsZero) {
   double value = 99.0;
   EXPECT_FALSE(parseNumberText(nullptr, value));
   EXPECT_EQ(value, 0.0);
-  EXPECT_TRUE(parseNumberText("0", value));   // a zero is a number
-  EXPECT_TRUE(parseNumberText("0x1", value)); // the "x" ends it
+  EXPECT_TRUE(parseNumberText("0", value));    // a zero is a number
+  EXPECT_TRUE(parseNumberText("0x1", value));  // the "x" ends it
   EXPECT_EQ(value, 0.0);
 }
 

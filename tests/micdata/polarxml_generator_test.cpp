@@ -1,7 +1,6 @@
 // The committed microphone document is the generator's output, byte for byte.
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>

@@ -82,7 +82,8 @@ TEST_F(SharedInstance, ConcurrentAcquiresShareOneLoad) {
   EXPECT_EQ(microphoneDataReferenceCount(), kThreads);
 
   threads.clear();
-  for (int t = 0; t < kThreads; ++t) threads.emplace_back([&, t] { releaseMicrophoneData(models[t]); });
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&, t] { releaseMicrophoneData(models[t]); });
   for (auto& thread : threads) thread.join();
   EXPECT_EQ(microphoneDataReferenceCount(), 0);
 }

@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kGridPoints = 146;
 constexpr int kPolarPoints = 36;
-const std::vector<int> kTellingAngles = {0, 3, 6, 9, 12, 15, 18};      // 0, 30, ... 180 degrees
-const std::vector<int> kTellingGridPoints = {0, 34, 82, 130, 145};     // 20, 101, 994, 9788, 20000 Hz
+const std::vector<int> kTellingAngles = {0, 3, 6, 9, 12, 15, 18};   // 0, 30, ... 180 degrees
+const std::vector<int> kTellingGridPoints = {0, 34, 82, 130, 145};  // 20, 101, 994, 9788, 20000 Hz
 const char* const kPolarSections[] = {"polar100Hz", "polar1000Hz", "polar10000Hz"};
 const char* const kResponseSections[] = {"freefield", "diffusefield"};
 
@@ -32,7 +32,8 @@ struct TextSection {
   std::vector<std::string> values;
   std::vector<double> numbers() const {
     std::vector<double> result;
-    for (const std::string& value : values) result.push_back(micdata::readNumberText(value.c_str()));
+    for (const std::string& value : values)
+      result.push_back(micdata::readNumberText(value.c_str()));
     return result;
   }
 };
@@ -90,13 +91,15 @@ class DocumentReader {
   std::vector<TextMicrophone> group(const std::string& tag) {
     std::vector<TextMicrophone> microphones;
     expect("<" + tag + ">");
-    const std::vector<std::string> names = tag == "omni" ? std::vector<std::string>{"Rova O1", "Rova O2"}
-                                                          : std::vector<std::string>{"Rova E1", "Rova E2"};
+    const std::vector<std::string> names = tag == "omni"
+                                               ? std::vector<std::string>{"Rova O1", "Rova O2"}
+                                               : std::vector<std::string>{"Rova E1", "Rova E2"};
     for (const std::string& name : names) {
       TextMicrophone microphone{name, {}};
       expect("<microphone>");
       expect("<name>" + name + "</name>");
-      for (const char* section : kPolarSections) microphone.sections[section] = sectionBlock(section, kPolarPoints, polarPattern_);
+      for (const char* section : kPolarSections)
+        microphone.sections[section] = sectionBlock(section, kPolarPoints, polarPattern_);
       for (const char* section : kResponseSections)
         microphone.sections[section] = sectionBlock(section, kGridPoints, responsePattern_);
       expect("</microphone>");
@@ -119,7 +122,8 @@ class DocumentReader {
       const std::string& line = take();
       std::smatch match;
       if (!std::regex_match(line, match, pattern)) {
-        ADD_FAILURE() << "line " << next_ << " is not a data line of this section: '" << line << "'";
+        ADD_FAILURE() << "line " << next_ << " is not a data line of this section: '" << line
+                      << "'";
         continue;
       }
       section.keys.push_back(match[1]);
@@ -137,7 +141,8 @@ class DocumentReader {
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
   const std::regex polarPattern_{R"re(<data angle="([0-9]+)">(-?[0-9]+\.[0-9]{3})</data>)re"};
-  const std::regex responsePattern_{R"re(<data frequency="([ 0-9]{5})">(-?[0-9]+\.[0-9]{3})</data>)re"};
+  const std::regex responsePattern_{
+      R"re(<data frequency="([ 0-9]{5})">(-?[0-9]+\.[0-9]{3})</data>)re"};
   const std::regex filterPattern_{R"re(<data frequency="([0-9]+)">([0-9]+\.[0-9]{6})</data>)re"};
 };
 
@@ -159,16 +164,20 @@ class ShippedDocument : public ::testing::Test {
     ADD_FAILURE() << "no microphone " << name;
     return none;
   }
-  static std::vector<std::string> tellingPolar(const std::string& name, const std::string& section) {
+  static std::vector<std::string> tellingPolar(const std::string& name,
+                                               const std::string& section) {
     std::vector<std::string> values;
     const TextSection& polar = microphone(name).sections.at(section);
-    for (int i : kTellingAngles) values.push_back(i < static_cast<int>(polar.values.size()) ? polar.values[i] : "");
+    for (int i : kTellingAngles)
+      values.push_back(i < static_cast<int>(polar.values.size()) ? polar.values[i] : "");
     return values;
   }
-  static std::vector<std::string> tellingResponse(const std::string& name, const std::string& section) {
+  static std::vector<std::string> tellingResponse(const std::string& name,
+                                                  const std::string& section) {
     std::vector<std::string> values;
     const TextSection& response = microphone(name).sections.at(section);
-    for (int k : kTellingGridPoints) values.push_back(k < static_cast<int>(response.values.size()) ? response.values[k] : "");
+    for (int k : kTellingGridPoints)
+      values.push_back(k < static_cast<int>(response.values.size()) ? response.values[k] : "");
     return values;
   }
   static std::vector<std::string> all(const std::string& value, std::size_t count) {
@@ -213,14 +222,16 @@ TEST_F(ShippedDocument, UsesTheTwoFrequencyGrids) {
   for (const auto& [name, filter] : document_->filters) {
     ASSERT_EQ(filter.keys.size(), static_cast<std::size_t>(kGridPoints));
     for (int k = 0; k < kGridPoints; ++k)
-      EXPECT_EQ(filter.keys[k], std::to_string(static_cast<long>(std::floor(gridFrequency(k))))) << name << " " << k;
+      EXPECT_EQ(filter.keys[k], std::to_string(static_cast<long>(std::floor(gridFrequency(k)))))
+          << name << " " << k;
   }
   // The places where the two grids read differently.
   const Texts& response = document_->omni[0].sections.at("freefield").keys;
   const Texts& filter = document_->filters[0].second.keys;
   EXPECT_EQ((Texts{response[0], response[1], response[34], response[134], response[145]}),
             (Texts{"   20", "   21", "  101", "11843", "20000"}));
-  EXPECT_EQ((Texts{filter[0], filter[1], filter[134], filter[145]}), (Texts{"20", "20", "11842", "20000"}));
+  EXPECT_EQ((Texts{filter[0], filter[1], filter[134], filter[145]}),
+            (Texts{"20", "20", "11842", "20000"}));
 }
 
 TEST_F(ShippedDocument, PolarSectionsAreOnTheTenDegreeGridAndMirrorSymmetric) {
@@ -239,30 +250,39 @@ TEST_F(ShippedDocument, PolarSectionsAreOnTheTenDegreeGridAndMirrorSymmetric) {
 
 TEST_F(ShippedDocument, HoldsTheTellingPolarValues) {
   for (const char* name : {"Rova O1", "Rova O2"}) {
-    EXPECT_EQ(microphone(name).sections.at("polar100Hz").values, all("1.000", kPolarPoints)) << name;
-    EXPECT_EQ(microphone(name).sections.at("polar1000Hz").values, all("1.000", kPolarPoints)) << name;
-    EXPECT_EQ(tellingPolar(name, "polar10000Hz"), (Texts{"1.000", "0.912", "0.684", "0.519", "0.436", "0.409", "0.402"}));
+    EXPECT_EQ(microphone(name).sections.at("polar100Hz").values, all("1.000", kPolarPoints))
+        << name;
+    EXPECT_EQ(microphone(name).sections.at("polar1000Hz").values, all("1.000", kPolarPoints))
+        << name;
+    EXPECT_EQ(tellingPolar(name, "polar10000Hz"),
+              (Texts{"1.000", "0.912", "0.684", "0.519", "0.436", "0.409", "0.402"}));
   }
   const Texts eightOneLow = {"1.000", "0.870", "0.500", "0.000", "-0.500", "-0.870", "-1.000"};
   EXPECT_EQ(tellingPolar("Rova E1", "polar100Hz"), eightOneLow);
   EXPECT_EQ(tellingPolar("Rova E1", "polar1000Hz"), eightOneLow);
-  EXPECT_EQ(tellingPolar("Rova E1", "polar10000Hz"), (Texts{"1.000", "0.860", "0.440", "0.000", "-0.440", "-0.860", "-1.000"}));
+  EXPECT_EQ(tellingPolar("Rova E1", "polar10000Hz"),
+            (Texts{"1.000", "0.860", "0.440", "0.000", "-0.440", "-0.860", "-1.000"}));
   const Texts eightTwoLow = {"1.000", "0.933", "0.750", "0.500", "0.250", "0.067", "0.000"};
   EXPECT_EQ(tellingPolar("Rova E2", "polar100Hz"), eightTwoLow);
   EXPECT_EQ(tellingPolar("Rova E2", "polar1000Hz"), eightTwoLow);
-  EXPECT_EQ(tellingPolar("Rova E2", "polar10000Hz"), (Texts{"1.000", "0.930", "0.735", "0.531", "0.322", "0.160", "0.200"}));
+  EXPECT_EQ(tellingPolar("Rova E2", "polar10000Hz"),
+            (Texts{"1.000", "0.930", "0.735", "0.531", "0.322", "0.160", "0.200"}));
 }
 
 TEST_F(ShippedDocument, HoldsTheTellingResponses) {
   EXPECT_EQ(microphone("Rova O1").sections.at("freefield").values, all("0.000", kGridPoints));
   const Texts omniDiffuse = {"0.000", "0.037", "0.002", "-5.199", "-8.700"};
   EXPECT_EQ(tellingResponse("Rova O1", "diffusefield"), omniDiffuse);
-  EXPECT_EQ(tellingResponse("Rova O2", "freefield"), (Texts{"-0.000", "-0.002", "-0.022", "3.484", "1.501"}));
+  EXPECT_EQ(tellingResponse("Rova O2", "freefield"),
+            (Texts{"-0.000", "-0.002", "-0.022", "3.484", "1.501"}));
   EXPECT_EQ(tellingResponse("Rova O2", "diffusefield"), omniDiffuse);
-  EXPECT_EQ(tellingResponse("Rova E1", "freefield"), (Texts{"-13.000", "-5.814", "-0.105", "0.355", "-25.988"}));
-  EXPECT_EQ(tellingResponse("Rova E2", "freefield"), (Texts{"-5.000", "-1.991", "0.004", "3.999", "-2.999"}));
+  EXPECT_EQ(tellingResponse("Rova E1", "freefield"),
+            (Texts{"-13.000", "-5.814", "-0.105", "0.355", "-25.988"}));
+  EXPECT_EQ(tellingResponse("Rova E2", "freefield"),
+            (Texts{"-5.000", "-1.991", "0.004", "3.999", "-2.999"}));
   for (const char* name : {"Rova E1", "Rova E2"})
-    EXPECT_EQ(microphone(name).sections.at("diffusefield").values, all("-4.800", kGridPoints)) << name;
+    EXPECT_EQ(microphone(name).sections.at("diffusefield").values, all("-4.800", kGridPoints))
+        << name;
 }
 
 TEST_F(ShippedDocument, HoldsTheTellingFilterValues) {
@@ -290,10 +310,13 @@ TEST_F(ShippedDocument, ModelledValuesArePlausibleAndSmooth) {
       }
       for (const char* section : kResponseSections) {
         const std::vector<double> levels = mic.sections.at(section).numbers();
-        for (int k = 1; k < kGridPoints; ++k) EXPECT_LE(std::fabs(levels[k] - levels[k - 1]), 3.0) << mic.name << " " << k;
+        for (int k = 1; k < kGridPoints; ++k)
+          EXPECT_LE(std::fabs(levels[k] - levels[k - 1]), 3.0) << mic.name << " " << k;
         for (int k = 1; k + 1 < kGridPoints; ++k)
-          EXPECT_LE(std::fabs(levels[k + 1] - 2 * levels[k] + levels[k - 1]), 1.0) << mic.name << " " << section << " " << k;
-        // Between two telling points a response stays within their levels (3 decimals of rounding aside).
+          EXPECT_LE(std::fabs(levels[k + 1] - 2 * levels[k] + levels[k - 1]), 1.0)
+              << mic.name << " " << section << " " << k;
+        // Between two telling points a response stays within their levels (3 decimals of rounding
+        // aside).
         for (std::size_t node = 0; node + 1 < kTellingGridPoints.size(); ++node) {
           const double a = levels[kTellingGridPoints[node]];
           const double b = levels[kTellingGridPoints[node + 1]];
@@ -307,7 +330,8 @@ TEST_F(ShippedDocument, ModelledValuesArePlausibleAndSmooth) {
   // The omni's 10 kHz pattern narrows steadily from the front to the back.
   for (const TextMicrophone& mic : document_->omni) {
     const std::vector<double> polar = mic.sections.at("polar10000Hz").numbers();
-    for (int i = 1; i <= kPolarPoints / 2; ++i) EXPECT_LE(polar[i], polar[i - 1]) << mic.name << " " << 10 * i;
+    for (int i = 1; i <= kPolarPoints / 2; ++i)
+      EXPECT_LE(polar[i], polar[i - 1]) << mic.name << " " << 10 * i;
   }
   for (const auto& [name, filter] : document_->filters) {
     const std::vector<double> curve = filter.numbers();
@@ -323,7 +347,8 @@ TEST_F(ShippedDocument, DamagedCopiesLoadSafely) {
   for (std::size_t cut = 0; cut < bytes_->size(); cut += 331) {
     const auto model = loadMicrophoneData(bytes_->data(), cut);
     ASSERT_NE(model, nullptr);
-    EXPECT_EQ(diag::takeLines().size(), 1u) << "cut at " << cut;  // an unfinished document never parses
+    EXPECT_EQ(diag::takeLines().size(), 1u)
+        << "cut at " << cut;  // an unfinished document never parses
   }
   for (std::size_t at = 0; at < bytes_->size(); at += 421) {
     for (const char replacement : {'<', '"', '\0', 'x'}) {

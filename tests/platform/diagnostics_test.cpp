@@ -1,3 +1,5 @@
+#include "platform/diagnostics.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -6,8 +8,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include "platform/diagnostics.h"
 
 namespace {
 
@@ -47,7 +47,8 @@ TEST_F(Diagnostics, LinesFromSeveralThreadsArriveInOrderAndIntact) {
     threads.emplace_back([t, &go] {
       while (!go.load()) {
       }
-      for (int i = 0; i < kLinesPerThread; ++i) diag::write("thread %d line %d payload %s\n", t, i, "abcdefghij");
+      for (int i = 0; i < kLinesPerThread; ++i)
+        diag::write("thread %d line %d payload %s\n", t, i, "abcdefghij");
     });
   }
   go.store(true);
@@ -59,7 +60,9 @@ TEST_F(Diagnostics, LinesFromSeveralThreadsArriveInOrderAndIntact) {
   for (const auto& line : lines) {
     int thread = -1, index = -1;
     char payload[16] = {};
-    ASSERT_EQ(std::sscanf(line.c_str(), "thread %d line %d payload %15s", &thread, &index, payload), 3) << line;
+    ASSERT_EQ(std::sscanf(line.c_str(), "thread %d line %d payload %15s", &thread, &index, payload),
+              3)
+        << line;
     EXPECT_STREQ(payload, "abcdefghij");
     EXPECT_EQ(index, nextLine[thread]++) << "lines of one thread out of order";
   }

@@ -22,7 +22,8 @@ constexpr Vst::SpeakerArrangement kOutputArrangement = 0x3;
 host::Channels noiseInputs(std::size_t length) {
   host::Channels inputs;
   for (int channel = 0; channel < kInputChannels; ++channel)
-    inputs.push_back(noise(length, 17u + static_cast<std::uint32_t>(channel), 0.1f + 0.1f * channel));
+    inputs.push_back(
+        noise(length, 17u + static_cast<std::uint32_t>(channel), 0.1f + 0.1f * channel));
   return inputs;
 }
 
@@ -93,10 +94,14 @@ TEST_F(ProcessorTest, DescribesItsBusesLatencyAndSampleSize) {
 TEST_F(ProcessorTest, TakesOnlyItsOwnBusArrangements) {
   ASSERT_TRUE(plugin->deactivate().ok());
   EXPECT_EQ(plugin->setBusArrangements({kInputArrangement}, {kOutputArrangement}), kResultTrue);
-  const Vst::SpeakerArrangement wrongInput = LOBESHIFT_STEREO ? Vst::SpeakerArr::kStereo : Vst::SpeakerArr::kMono;
+  const Vst::SpeakerArrangement wrongInput =
+      LOBESHIFT_STEREO ? Vst::SpeakerArr::kStereo : Vst::SpeakerArr::kMono;
   EXPECT_EQ(plugin->setBusArrangements({wrongInput}, {kOutputArrangement}), kResultFalse);
-  EXPECT_EQ(plugin->setBusArrangements({kInputArrangement}, {Vst::SpeakerArr::kMono}), kResultFalse);
-  EXPECT_EQ(plugin->setBusArrangements({kInputArrangement, kInputArrangement}, {kOutputArrangement}), kResultFalse);
+  EXPECT_EQ(plugin->setBusArrangements({kInputArrangement}, {Vst::SpeakerArr::kMono}),
+            kResultFalse);
+  EXPECT_EQ(
+      plugin->setBusArrangements({kInputArrangement, kInputArrangement}, {kOutputArrangement}),
+      kResultFalse);
   EXPECT_EQ(plugin->setBusArrangements({}, {}), kResultFalse);
 
   Vst::SpeakerArrangement arrangement = 0;
@@ -108,7 +113,8 @@ TEST_F(ProcessorTest, TakesOnlyItsOwnBusArrangements) {
 
 TEST_F(ProcessorTest, EachPairGoesThroughItsOwnEngineWithItsOwnGains) {
   // Every parameter away from its default, the gains of each pair different.
-  std::vector<float> normalized = {0.9f, 0.2f, 0.3f, 0.6f, 0.1f, 0.7f, 0.5f, 0.5f, 0.0f, 1.0f, 0.2f, 0.8f};
+  std::vector<float> normalized = {0.9f, 0.2f, 0.3f, 0.6f, 0.1f, 0.7f,
+                                   0.5f, 0.5f, 0.0f, 1.0f, 0.2f, 0.8f};
   if (LOBESHIFT_STEREO) normalized.insert(normalized.end(), {0.6f, 0.35f});
   for (ParameterId id = 0; id < kParameterCount; ++id) plugin->setParameter(id, normalized[id]);
 
@@ -120,7 +126,8 @@ TEST_F(ProcessorTest, EachPairGoesThroughItsOwnEngineWithItsOwnGains) {
   EXPECT_EQ(output[1], expected[1]);
   // Nothing comes out before the first frame completes, a hop into the input (the
   // engines start as if after a hop of silence, so the input is not faded in).
-  EXPECT_TRUE(std::all_of(output[0].begin(), output[0].begin() + kLatency / 2, [](float s) { return s == 0.0f; }));
+  EXPECT_TRUE(std::all_of(output[0].begin(), output[0].begin() + kLatency / 2,
+                          [](float s) { return s == 0.0f; }));
   EXPECT_NE(output[0][2 * kLatency], 0.0f);
 }
 
@@ -198,7 +205,8 @@ TEST_F(ProcessorTest, ASilentChannelBesideLiveOnesIsProcessedLikeAnyOther) {
     EXPECT_EQ(plugin->buffers().outputSilenceFlags(0), 0u);
     for (int channel = 0; channel < 2; ++channel) {
       const float* out = plugin->buffers().outputChannel(0, channel);
-      ASSERT_TRUE(std::equal(out, out + kBlock, expected[channel].begin() + static_cast<std::ptrdiff_t>(start)))
+      ASSERT_TRUE(std::equal(out, out + kBlock,
+                             expected[channel].begin() + static_cast<std::ptrdiff_t>(start)))
           << "channel " << channel << " at " << start;
     }
   }

@@ -22,7 +22,8 @@ class TroubledStream : public IBStream {
   tresult PLUGIN_API read(void* buffer, int32 numBytes, int32* numBytesRead) override {
     if (numBytesRead != nullptr) *numBytesRead = 0;
     if (reads_++ == troubleAt_) return trouble_ == Trouble::kFails ? kResultFalse : kResultOk;
-    const auto count = std::min<std::size_t>(static_cast<std::size_t>(numBytes), bytes_.size() - position_);
+    const auto count =
+        std::min<std::size_t>(static_cast<std::size_t>(numBytes), bytes_.size() - position_);
     std::memcpy(buffer, bytes_.data() + position_, count);
     position_ += count;
     if (numBytesRead != nullptr) *numBytesRead = static_cast<int32>(count);
@@ -48,7 +49,8 @@ class TroubledStream : public IBStream {
 
 // A setting away from every default; Solo State set too, which a state never keeps.
 std::vector<float> someSetting() {
-  std::vector<float> values = {1.0f, 0.25f, 0.0f, 0.5f, 0.75f, 1.0f, 1.0f, 0.5f, 5.0f / 6.0f, 1.0f, 0.25f, 0.75f};
+  std::vector<float> values = {1.0f, 0.25f, 0.0f,        0.5f, 0.75f, 1.0f,
+                               1.0f, 0.5f,  5.0f / 6.0f, 1.0f, 0.25f, 0.75f};
   if (LOBESHIFT_STEREO) values.insert(values.end(), {1.0f, 0.0f});
   return values;
 }
@@ -73,14 +75,16 @@ TEST_F(PluginTest, AStateComesBackWholeWithSoloStateZero) {
   std::vector<float> expected = setting;
   expected[kSoloState] = 0.0f;
   const std::vector<float> stored = valuesOf(*saved);
-  for (ParameterId id = 0; id < kParameterCount; ++id) EXPECT_NEAR(stored[id], expected[id], 1e-6f) << "parameter " << id;
+  for (ParameterId id = 0; id < kParameterCount; ++id)
+    EXPECT_NEAR(stored[id], expected[id], 1e-6f) << "parameter " << id;
 
   auto restored = createInstance();
   ASSERT_TRUE(restored);
   ASSERT_TRUE(restored->setState(*saved).ok());
   EXPECT_EQ(valuesOf(*restored->getState()), stored);
   for (ParameterId id = 0; id < kParameterCount; ++id)
-    EXPECT_FLOAT_EQ(restored->controller()->getParamNormalized(id), stored[id]) << "parameter " << id;
+    EXPECT_FLOAT_EQ(restored->controller()->getParamNormalized(id), stored[id])
+        << "parameter " << id;
 }
 
 TEST_F(PluginTest, AStreamThatEndsEarlyKeepsWhatWasReadBeforeIt) {
@@ -95,13 +99,14 @@ TEST_F(PluginTest, AStreamThatEndsEarlyKeepsWhatWasReadBeforeIt) {
   TroubledStream failing(full, last, TroubledStream::Trouble::kFails);
   TroubledStream empty(full, last, TroubledStream::Trouble::kDeliversNothing);
   const IPtr<MemoryStream> shortStream = host::streamOf(short_);
-  for (IBStream* stream : {static_cast<IBStream*>(shortStream.get()), static_cast<IBStream*>(&failing),
-                           static_cast<IBStream*>(&empty)}) {
+  for (IBStream* stream : {static_cast<IBStream*>(shortStream.get()),
+                           static_cast<IBStream*>(&failing), static_cast<IBStream*>(&empty)}) {
     auto fresh = createInstance();
     ASSERT_TRUE(fresh);
     EXPECT_EQ(fresh->component()->setState(stream), kResultFalse);
     const std::vector<float> stored = valuesOf(*fresh->getState());
-    for (ParameterId id = 0; id < kParameterCount; ++id) EXPECT_NEAR(stored[id], expected[id], 1e-6f) << "parameter " << id;
+    for (ParameterId id = 0; id < kParameterCount; ++id)
+      EXPECT_NEAR(stored[id], expected[id], 1e-6f) << "parameter " << id;
   }
   EXPECT_EQ(plugin->component()->setState(nullptr), kInvalidArgument);
 }

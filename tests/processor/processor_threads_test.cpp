@@ -25,7 +25,9 @@ constexpr int32 kBlock = 256;
 std::vector<float> setting(int k) {
   const float eighth = static_cast<float>(k % 8) / 8.0f;
   std::vector<float> values(kParameterCount, 0.5f);
-  for (ParameterId id : {kLowType, kLowFrequency, kMidType, kMidFrequency, kHighType, kHighFrequency}) values[id] = eighth;
+  for (ParameterId id :
+       {kLowType, kLowFrequency, kMidType, kMidFrequency, kHighType, kHighFrequency})
+    values[id] = eighth;
   values[kMicOmniType] = static_cast<float>(k % 3) / 2.0f;
   values[kMicEightType] = static_cast<float>((k + 1) % 3) / 2.0f;
   values[kSoloState] = 0.0f;
@@ -44,7 +46,8 @@ class AudioThread {
   explicit AudioThread(IAudioProcessor& processor) : processor_(processor) {
     for (auto& channel : inputs_) channel.assign(kBlock, 0.25f);
     for (auto& channel : outputs_) channel.assign(kBlock, 0.0f);
-    for (int c = 0; c < VST_PlugInProcessor::kInputChannels; ++c) inputPointers_[c] = inputs_[c].data();
+    for (int c = 0; c < VST_PlugInProcessor::kInputChannels; ++c)
+      inputPointers_[c] = inputs_[c].data();
     for (int c = 0; c < 2; ++c) outputPointers_[c] = outputs_[c].data();
     input_.numChannels = VST_PlugInProcessor::kInputChannels;
     input_.channelBuffers32 = inputPointers_;

@@ -19,7 +19,9 @@ struct Applied {
 
 std::vector<Applied> drainAll(PendingState& pending) {
   std::vector<Applied> applied;
-  pending.drain([&](ParameterId id, RevisionedValue entry) { applied.push_back({id, entry.revision, entry.value}); });
+  pending.drain([&](ParameterId id, RevisionedValue entry) {
+    applied.push_back({id, entry.revision, entry.value});
+  });
   return applied;
 }
 
@@ -34,7 +36,8 @@ TEST(PendingState, TwoLoadsBeforeTheAudioThreadComesAreAppliedInTurn) {
   pending.post(1, {2, 0.5f});
   pending.post(PendingState::kCapacity, {2, 1.0f});  // beyond the table: ignored
 
-  EXPECT_EQ(drainAll(pending), (std::vector<Applied>{{0, 2, 0.75f}, {1, 2, 0.5f}, {2, 1, 0.25f}, {3, 1, 0.25f}}));
+  EXPECT_EQ(drainAll(pending),
+            (std::vector<Applied>{{0, 2, 0.75f}, {1, 2, 0.5f}, {2, 1, 0.25f}, {3, 1, 0.25f}}));
   EXPECT_TRUE(pending.isEmpty());
   EXPECT_TRUE(drainAll(pending).empty());
 }

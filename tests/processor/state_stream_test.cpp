@@ -53,15 +53,21 @@ TEST(StateStream, AWriteCountsOnlyWhenTheStreamTakesItAll) {
   // A stream that is nearly full: it reports success but takes two bytes.
   class NearlyFullStream : public Steinberg::IBStream {
    public:
-    Steinberg::tresult PLUGIN_API write(void*, Steinberg::int32, Steinberg::int32* written) override {
+    Steinberg::tresult PLUGIN_API write(void*, Steinberg::int32,
+                                        Steinberg::int32* written) override {
       if (written != nullptr) *written = 2;
       return Steinberg::kResultOk;
     }
-    Steinberg::tresult PLUGIN_API read(void*, Steinberg::int32, Steinberg::int32*) override { return Steinberg::kResultFalse; }
-    Steinberg::tresult PLUGIN_API seek(Steinberg::int64, Steinberg::int32, Steinberg::int64*) override {
+    Steinberg::tresult PLUGIN_API read(void*, Steinberg::int32, Steinberg::int32*) override {
       return Steinberg::kResultFalse;
     }
-    Steinberg::tresult PLUGIN_API tell(Steinberg::int64*) override { return Steinberg::kResultFalse; }
+    Steinberg::tresult PLUGIN_API seek(Steinberg::int64, Steinberg::int32,
+                                       Steinberg::int64*) override {
+      return Steinberg::kResultFalse;
+    }
+    Steinberg::tresult PLUGIN_API tell(Steinberg::int64*) override {
+      return Steinberg::kResultFalse;
+    }
     Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID, void** obj) override {
       *obj = nullptr;
       return Steinberg::kNoInterface;

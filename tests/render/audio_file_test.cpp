@@ -25,10 +25,12 @@ TEST(AudioFileTest, ChoosesTheOutputFormat) {
 TEST(AudioFileTest, WritesAndReadsBackEverySample) {
   ScratchFolder folder;
   const std::string path = folder.file("x.wav");
-  const std::vector<float> interleaved = {0.5f, -0.25f, 1.5f, -1.0f, 0.0f, 0.125f};  // 3 frames of 2
+  const std::vector<float> interleaved = {0.5f,  -0.25f, 1.5f,
+                                          -1.0f, 0.0f,   0.125f};  // 3 frames of 2
   auto pending = PendingFile::create(path);
   ASSERT_TRUE(pending.ok());
-  auto writer = AudioWriter::create(std::move(*pending), {44100, 2, SF_FORMAT_WAV | SF_FORMAT_FLOAT}, 3);
+  auto writer =
+      AudioWriter::create(std::move(*pending), {44100, 2, SF_FORMAT_WAV | SF_FORMAT_FLOAT}, 3);
   ASSERT_TRUE(writer.ok()) << writer.error();
   ASSERT_TRUE((*writer)->write(interleaved.data(), 3).ok());
   EXPECT_FALSE(render_test::exists(path));
@@ -51,7 +53,8 @@ TEST(AudioFileTest, IntegerFilesClipInsteadOfWrapping) {
   const std::vector<float> samples = {1.5f, -1.5f};
   auto pending = PendingFile::create(path);
   ASSERT_TRUE(pending.ok());
-  auto writer = AudioWriter::create(std::move(*pending), {48000, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16}, 2);
+  auto writer =
+      AudioWriter::create(std::move(*pending), {48000, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16}, 2);
   ASSERT_TRUE(writer.ok());
   ASSERT_TRUE((*writer)->write(samples.data(), 2).ok());
   ASSERT_TRUE((*writer)->commit().ok());
@@ -66,17 +69,20 @@ TEST(AudioFileTest, WavTooLongForItsHeaderBecomesRf64) {
   auto pending = PendingFile::create(folder.file("long.wav"));
   ASSERT_TRUE(pending.ok());
   // Only the header is written; the declared length decides the container.
-  auto writer = AudioWriter::create(std::move(*pending), {48000, 4, SF_FORMAT_WAV | SF_FORMAT_FLOAT}, 300'000'000);
+  auto writer = AudioWriter::create(std::move(*pending),
+                                    {48000, 4, SF_FORMAT_WAV | SF_FORMAT_FLOAT}, 300'000'000);
   ASSERT_TRUE(writer.ok());
   ASSERT_TRUE((*writer)->commit().ok());
-  EXPECT_EQ(render_test::readAudio(folder.file("long.wav")).format & SF_FORMAT_TYPEMASK, SF_FORMAT_RF64);
+  EXPECT_EQ(render_test::readAudio(folder.file("long.wav")).format & SF_FORMAT_TYPEMASK,
+            SF_FORMAT_RF64);
 }
 
 TEST(AudioFileTest, RefusesFormatsTheContainerCannotHold) {
   ScratchFolder folder;
   auto pending = PendingFile::create(folder.file("x.flac"));
   ASSERT_TRUE(pending.ok());
-  auto writer = AudioWriter::create(std::move(*pending), {48000, 2, SF_FORMAT_FLAC | SF_FORMAT_FLOAT}, 0);
+  auto writer =
+      AudioWriter::create(std::move(*pending), {48000, 2, SF_FORMAT_FLAC | SF_FORMAT_FLOAT}, 0);
   ASSERT_FALSE(writer.ok());
   EXPECT_NE(writer.error().find("cannot write"), std::string::npos);
   EXPECT_TRUE(folder.entries().empty());

@@ -8,10 +8,12 @@
 namespace render {
 namespace {
 
-std::vector<float> sine(double frequency, double amplitude, double sampleRate = 48000.0, std::size_t length = 48000) {
+std::vector<float> sine(double frequency, double amplitude, double sampleRate = 48000.0,
+                        std::size_t length = 48000) {
   std::vector<float> samples(length);
   for (std::size_t n = 0; n < length; ++n)
-    samples[n] = static_cast<float>(amplitude * std::sin(2.0 * std::numbers::pi * frequency * n / sampleRate));
+    samples[n] = static_cast<float>(amplitude *
+                                    std::sin(2.0 * std::numbers::pi * frequency * n / sampleRate));
   return samples;
 }
 

@@ -11,9 +11,10 @@ std::string refusal(const std::vector<std::string>& arguments) {
 }
 
 TEST(CommandLineTest, ReadsARenderWithEveryOption) {
-  auto parsed = parseCommandLine({"--in", "a.wav", "--out=b.wav", "--plugin", "X.vst3", "--set", "Mid Type=0.8",
-                                  "--set=2=0.5", "--state", "s", "--save-state", "t", "--block", "256",
-                                  "--keep-format", "--no-progress", "--plugin-messages"});
+  auto parsed =
+      parseCommandLine({"--in", "a.wav", "--out=b.wav", "--plugin", "X.vst3", "--set",
+                        "Mid Type=0.8", "--set=2=0.5", "--state", "s", "--save-state", "t",
+                        "--block", "256", "--keep-format", "--no-progress", "--plugin-messages"});
   ASSERT_TRUE(parsed.ok()) << parsed.error();
   EXPECT_EQ(parsed->command, Command::kRender);
   EXPECT_EQ(parsed->inputPath, "a.wav");
@@ -36,7 +37,8 @@ TEST(CommandLineTest, DefaultsAndOtherCommands) {
   EXPECT_TRUE(render->showProgress);
 
   EXPECT_EQ(parseCommandLine({"--in", "a.wav", "--help"})->command, Command::kHelp);
-  EXPECT_EQ(parseCommandLine({"--list-parameters", "--plugin", "X.vst3"})->command, Command::kListParameters);
+  EXPECT_EQ(parseCommandLine({"--list-parameters", "--plugin", "X.vst3"})->command,
+            Command::kListParameters);
   auto demo = parseCommandLine({"--demo"});
   ASSERT_TRUE(demo.ok());
   EXPECT_EQ(demo->command, Command::kDemo);
@@ -51,15 +53,20 @@ TEST(CommandLineTest, SaysWhatIsWrong) {
   EXPECT_EQ(refusal({"--in", "--out", "b.wav"}), "--in needs a value");  // a forgotten value
   EXPECT_EQ(refusal({"--in", "a.wav", "--out"}), "--out needs a value");
   EXPECT_EQ(refusal({"--in", "a.wav", "--in", "c.wav", "--out", "b.wav"}), "--in is given twice");
-  EXPECT_EQ(refusal({"--in", "a.wav", "--out", "b.wav", "--speed", "2"}), "unknown option '--speed' (see --help)");
+  EXPECT_EQ(refusal({"--in", "a.wav", "--out", "b.wav", "--speed", "2"}),
+            "unknown option '--speed' (see --help)");
   EXPECT_EQ(refusal({"a.wav", "b.wav"}), "unknown option 'a.wav' (see --help)");
-  EXPECT_EQ(refusal({"--in", "a.wav", "--out", "b.wav", "--keep-format=yes"}), "--keep-format takes no value");
+  EXPECT_EQ(refusal({"--in", "a.wav", "--out", "b.wav", "--keep-format=yes"}),
+            "--keep-format takes no value");
   for (const char* block : {"0", "65537", "-1", "12x", "1e3"})
-    EXPECT_NE(refusal({"--in", "a.wav", "--out", "b.wav", "--block", block}).find("--block takes a whole number"),
+    EXPECT_NE(refusal({"--in", "a.wav", "--out", "b.wav", "--block", block})
+                  .find("--block takes a whole number"),
               std::string::npos)
         << block;
-  EXPECT_NE(refusal({"--demo", "--in", "a.wav"}).find("--demo makes its own input"), std::string::npos);
-  EXPECT_NE(refusal({"--list-parameters", "--out", "b.wav"}).find("takes only --in or --plugin"), std::string::npos);
+  EXPECT_NE(refusal({"--demo", "--in", "a.wav"}).find("--demo makes its own input"),
+            std::string::npos);
+  EXPECT_NE(refusal({"--list-parameters", "--out", "b.wav"}).find("takes only --in or --plugin"),
+            std::string::npos);
   EXPECT_NE(refusal({"--list-parameters", "--demo"}).find("exclude each other"), std::string::npos);
 }
 

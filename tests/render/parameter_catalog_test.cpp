@@ -64,7 +64,8 @@ TEST_F(ParameterCatalogTest, ReadsPlainValuesInTheParametersUnits) {
   EXPECT_DOUBLE_EQ(normalized("High Frequency = 12500Hz"), 0.5);
   EXPECT_DOUBLE_EQ(normalized("MicL Omni Gain=-3 dB"), 0.25);
   EXPECT_DOUBLE_EQ(normalized("MicR Eight Gain=+6"), 1.0);
-  EXPECT_DOUBLE_EQ(normalized("mid type=0.25"), 0.25);  // titles ignore case when nothing matches exactly
+  EXPECT_DOUBLE_EQ(normalized("mid type=0.25"),
+                   0.25);  // titles ignore case when nothing matches exactly
   EXPECT_DOUBLE_EQ(normalized("Mic Eight Type=1"), 0.5);
   EXPECT_DOUBLE_EQ(normalized("Solo State=5"), 5.0 / 6.0);
   EXPECT_DOUBLE_EQ(normalized("Proximity Compensation=on"), 1.0);
@@ -88,7 +89,8 @@ TEST_F(ParameterCatalogTest, RefusesWhatTheParameterCannotTake) {
   EXPECT_NE(refusal("99999999999=0.5").find("unknown parameter ID"), std::string::npos);
 }
 
-TEST_F(ParameterCatalogTest, OtherPluginsUseTheirControllersConversionAndKeepReadOnlyParametersAlone) {
+TEST_F(ParameterCatalogTest,
+       OtherPluginsUseTheirControllersConversionAndKeepReadOnlyParametersAlone) {
   auto gain = load("LobeshiftTestGain.vst3");
   ASSERT_TRUE(gain);
   auto change = gain->parameters().resolve("Gain=0.75");

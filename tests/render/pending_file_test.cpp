@@ -1,7 +1,6 @@
 #include "tools/render/pending_file.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,8 +13,8 @@
 namespace render {
 namespace {
 
-using render_test::ScratchFolder;
 using render_test::readText;
+using render_test::ScratchFolder;
 using render_test::writeBytes;
 
 std::vector<char> bytes(const std::string& text) { return {text.begin(), text.end()}; }
@@ -31,7 +30,8 @@ TEST(PendingFileTest, TheTargetAppearsWholeAndOnlyOnCommit) {
   const auto entries = folder.entries();
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].rfind(".result.", 0), 0u);
-  EXPECT_EQ(std::filesystem::path((*file)->temporaryPath()).parent_path(), std::filesystem::path(folder.path()));
+  EXPECT_EQ(std::filesystem::path((*file)->temporaryPath()).parent_path(),
+            std::filesystem::path(folder.path()));
 
   ASSERT_TRUE((*file)->commit().ok());
   EXPECT_EQ(readText(folder.file("result")), "new contents");
@@ -39,7 +39,8 @@ TEST(PendingFileTest, TheTargetAppearsWholeAndOnlyOnCommit) {
   // New files get the usual permissions, not those of a private temporary file.
   const mode_t mask = umask(0);
   umask(mask);
-  EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(folder.file("result")).permissions()), 0666 & ~mask);
+  EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(folder.file("result")).permissions()),
+            0666 & ~mask);
 }
 
 TEST(PendingFileTest, ADroppedFileLeavesNothing) {
@@ -77,7 +78,8 @@ TEST(PendingFileTest, RefusesFoldersAndMissingFolders) {
   EXPECT_NE(intoFolder.error().find("it is a folder"), std::string::npos);
   auto missing = PendingFile::create(folder.file("none/result"));
   ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.error(), "cannot write '" + folder.file("none/result") + "': No such file or directory");
+  EXPECT_EQ(missing.error(),
+            "cannot write '" + folder.file("none/result") + "': No such file or directory");
 }
 
 TEST(PendingFileTest, TellsOneFileUnderTwoNamesApart) {
@@ -86,7 +88,9 @@ TEST(PendingFileTest, TellsOneFileUnderTwoNamesApart) {
   writeBytes(folder.file("b"), "b");
   ASSERT_EQ(link(folder.file("a").c_str(), folder.file("hard").c_str()), 0);
   std::filesystem::create_symlink(folder.file("a"), folder.file("soft"));
-  EXPECT_TRUE(isSameFile(folder.file("a"), folder.path() + "/../" + std::filesystem::path(folder.path()).filename().string() + "/a"));
+  EXPECT_TRUE(isSameFile(
+      folder.file("a"),
+      folder.path() + "/../" + std::filesystem::path(folder.path()).filename().string() + "/a"));
   EXPECT_TRUE(isSameFile(folder.file("a"), folder.file("hard")));
   EXPECT_TRUE(isSameFile(folder.file("a"), folder.file("soft")));
   EXPECT_FALSE(isSameFile(folder.file("a"), folder.file("b")));

@@ -40,18 +40,21 @@ TEST(RenderDemoTest, ShowsTheSideSourceFadingFromOmniToFigureEightWhileTheOnAxis
   const ToolRun run = runRenderTool({"--demo", folder.path()});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
 
-  for (const char* band : {"31.5 Hz", "63 Hz", "125 Hz", "250 Hz", "500 Hz", "1 kHz", "2 kHz", "4 kHz", "8 kHz", "16 kHz"}) {
+  for (const char* band : {"31.5 Hz", "63 Hz", "125 Hz", "250 Hz", "500 Hz", "1 kHz", "2 kHz",
+                           "4 kHz", "8 kHz", "16 kHz"}) {
     const auto [onAxis, side] = changesOf(rowOf(run.out, band));
     EXPECT_NEAR(onAxis, 0.0, 0.1) << band;  // straight ahead every pattern hears alike
     EXPECT_LE(side, 0.05) << band;
   }
-  EXPECT_NEAR(changesOf(rowOf(run.out, "31.5 Hz")).second, 0.0, 0.1);  // omni: the side source stays
-  EXPECT_NEAR(changesOf(rowOf(run.out, "1 kHz")).second, -6.0, 0.5);   // cardioid: half at 90°
+  EXPECT_NEAR(changesOf(rowOf(run.out, "31.5 Hz")).second, 0.0,
+              0.1);                                                   // omni: the side source stays
+  EXPECT_NEAR(changesOf(rowOf(run.out, "1 kHz")).second, -6.0, 0.5);  // cardioid: half at 90°
   EXPECT_EQ(changesOf(rowOf(run.out, "16 kHz")).second, -1000.0);     // figure-eight: gone
   EXPECT_NE(rowOf(run.out, "1 kHz").find("cardioid"), std::string::npos);
 
-  for (const char* file : {"demo-input.wav", "demo-output.wav", "demo-input-side.wav", "demo-output-side.wav",
-                           "demo-input-on-axis.wav", "demo-output-on-axis.wav", "report.txt"})
+  for (const char* file :
+       {"demo-input.wav", "demo-output.wav", "demo-input-side.wav", "demo-output-side.wav",
+        "demo-input-on-axis.wav", "demo-output-on-axis.wav", "report.txt"})
     EXPECT_TRUE(exists(folder.file(file))) << file;
   EXPECT_EQ(readText(folder.file("demo-setting.vststate")).size(), 56u);
   EXPECT_NE(run.out.find(readText(folder.file("report.txt"))), std::string::npos);

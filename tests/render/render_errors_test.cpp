@@ -2,7 +2,6 @@
 // behind; an existing result and the input stay as they were.
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -23,7 +22,8 @@ struct BadRun {
 class RenderErrorsTest : public ::testing::TestWithParam<BadRun> {
  protected:
   void SetUp() override {
-    writeAudio(folder.file("stereo.wav"), {noise(5000, 1), noise(5000, 2), noise(5000, 3), noise(5000, 4)});
+    writeAudio(folder.file("stereo.wav"),
+               {noise(5000, 1), noise(5000, 2), noise(5000, 3), noise(5000, 4)});
     writeAudio(folder.file("three.wav"), {noise(5000, 1), noise(5000, 2), noise(5000, 3)});
     writeBytes(folder.file("garbage.wav"), "RIFF this is no audio file at all");
     writeBytes(folder.file("short.state"), "0123456789");
@@ -32,7 +32,8 @@ class RenderErrorsTest : public ::testing::TestWithParam<BadRun> {
 
   // "@" becomes the scratch folder, "BUNDLE:" the build tree's bundle folder.
   std::string expand(std::string text) const {
-    for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at + folder.path().size()))
+    for (std::size_t at = text.find('@'); at != std::string::npos;
+         at = text.find('@', at + folder.path().size()))
       text.replace(at, 1, folder.path());
     if (text.rfind("BUNDLE:", 0) == 0) text = bundlePath(text.substr(7));
     return text;
@@ -60,37 +61,79 @@ TEST_P(RenderErrorsTest, SaysWhatIsWrongInOneLineAndWritesNothing) {
 }
 
 const BadRun kBadRuns[] = {
-    {"MissingInput", {"--in", "@/none.wav", "--out", "@/out.wav"}, "cannot read '@/none.wav': No such file"},
+    {"MissingInput",
+     {"--in", "@/none.wav", "--out", "@/out.wav"},
+     "cannot read '@/none.wav': No such file"},
     {"InputIsNoAudio", {"--in", "@/garbage.wav", "--out", "@/out.wav"}, "as audio"},
     {"InputIsAFolder", {"--in", "@/folder", "--out", "@/out.wav"}, "it is a folder"},
-    {"ThreeChannels", {"--in", "@/three.wav", "--out", "@/out.wav"}, "has 3 channels; give 4 (MicL omni"},
-    {"ChannelsOfAnotherBuild", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--plugin", "BUNDLE:Lobeshift64.vst3"},
+    {"ThreeChannels",
+     {"--in", "@/three.wav", "--out", "@/out.wav"},
+     "has 3 channels; give 4 (MicL omni"},
+    {"ChannelsOfAnotherBuild",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--plugin", "BUNDLE:Lobeshift64.vst3"},
      "has 4 channels; Lobeshift takes 2 (omni, figure-eight)"},
-    {"UnknownTitle", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Tpye=0.5"}, "unknown parameter \"Mid Tpye\""},
-    {"TitleOfTheOtherBuild", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mic Omni Gain=1"}, "unknown parameter"},
-    {"ValueAboveRange", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "High Frequency=25 kHz"},
+    {"UnknownTitle",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Tpye=0.5"},
+     "unknown parameter \"Mid Tpye\""},
+    {"TitleOfTheOtherBuild",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mic Omni Gain=1"},
+     "unknown parameter"},
+    {"ValueAboveRange",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "High Frequency=25 kHz"},
      "\"High Frequency\" takes 5000 to 20000 Hz, not '25 kHz'"},
-    {"ValueBelowRange", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "MicL Omni Gain=-7 dB"}, "takes -6 to 6 dB"},
-    {"WrongUnit", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Low Frequency=50 dB"}, "takes 20 to 100 Hz"},
-    {"NotANumber", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Type=nan"}, "takes 0 to 1"},
-    {"FractionalIndex", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mic Eight Type=0.5"}, "a whole number from 0 to 2"},
-    {"SwitchHalfOn", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Proximity Compensation=0.5"}, "on or off"},
-    {"NormalizedAboveOne", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "2=1.5"}, "normalized value from 0 to 1"},
-    {"UnknownId", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "14=0.5"}, "unknown parameter ID 14"},
-    {"NoValue", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Type"}, "--set needs TITLE=VALUE"},
-    {"OutputFolderMissing", {"--in", "@/stereo.wav", "--out", "@/missing/out.wav"}, "cannot write '@/missing/out.wav'"},
+    {"ValueBelowRange",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "MicL Omni Gain=-7 dB"},
+     "takes -6 to 6 dB"},
+    {"WrongUnit",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Low Frequency=50 dB"},
+     "takes 20 to 100 Hz"},
+    {"NotANumber",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Type=nan"},
+     "takes 0 to 1"},
+    {"FractionalIndex",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mic Eight Type=0.5"},
+     "a whole number from 0 to 2"},
+    {"SwitchHalfOn",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Proximity Compensation=0.5"},
+     "on or off"},
+    {"NormalizedAboveOne",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "2=1.5"},
+     "normalized value from 0 to 1"},
+    {"UnknownId",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "14=0.5"},
+     "unknown parameter ID 14"},
+    {"NoValue",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--set", "Mid Type"},
+     "--set needs TITLE=VALUE"},
+    {"OutputFolderMissing",
+     {"--in", "@/stereo.wav", "--out", "@/missing/out.wav"},
+     "cannot write '@/missing/out.wav'"},
     {"OutputIsAFolder", {"--in", "@/stereo.wav", "--out", "@/folder"}, "it is a folder"},
-    {"SavedStateFolderMissing", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--save-state", "@/missing/s.state"},
+    {"SavedStateFolderMissing",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--save-state", "@/missing/s.state"},
      "cannot write '@/missing/s.state'"},
-    {"StateOfTheWrongSize", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--state", "@/short.state"},
+    {"StateOfTheWrongSize",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--state", "@/short.state"},
      "holds 10 bytes; a Lobeshift Stereo state holds 56"},
-    {"StateMissing", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--state", "@/none.state"}, "No such file"},
+    {"StateMissing",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--state", "@/none.state"},
+     "No such file"},
     {"OutputIsTheInput", {"--in", "@/stereo.wav", "--out", "@/./stereo.wav"}, "is the input file"},
-    {"SavedStateIsTheInput", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--save-state", "@/stereo.wav"}, "is the input file"},
-    {"BundleMissing", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--plugin", "@/None.vst3"}, "cannot load plug-in"},
+    {"SavedStateIsTheInput",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--save-state", "@/stereo.wav"},
+     "is the input file"},
+    {"BundleMissing",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--plugin", "@/None.vst3"},
+     "cannot load plug-in"},
     {"OutMissing", {"--in", "@/stereo.wav"}, "--out FILE is required", 2},
-    {"BlockTooLarge", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--block", "65537"}, "--block takes", 2},
-    {"UnknownOption", {"--in", "@/stereo.wav", "--out", "@/out.wav", "--gain", "3"}, "unknown option '--gain'", 2},
+    {"BlockTooLarge",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--block", "65537"},
+     "--block takes",
+     2},
+    {"UnknownOption",
+     {"--in", "@/stereo.wav", "--out", "@/out.wav", "--gain", "3"},
+     "unknown option '--gain'",
+     2},
 };
 
 INSTANTIATE_TEST_SUITE_P(BadInput, RenderErrorsTest, ::testing::ValuesIn(kBadRuns),
@@ -101,8 +144,8 @@ TEST(RenderErrorsTest, AFailedRenderLeavesAnEarlierResultAlone) {
   writeAudio(folder.file("in.wav"), {noise(5000, 1), noise(5000, 2)});
   writeBytes(folder.file("out.wav"), "an earlier result");
   // The state file fails after the output has been claimed: the claim is given up.
-  const ToolRun run = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav"), "--save-state",
-                                     folder.file("missing/s.state")});
+  const ToolRun run = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav"),
+                                     "--save-state", folder.file("missing/s.state")});
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_EQ(readText(folder.file("out.wav")), "an earlier result");
   EXPECT_EQ(folder.entries(), (std::vector<std::string>{"in.wav", "out.wav"}));
@@ -113,7 +156,8 @@ TEST(RenderErrorsTest, NeverWritesOverTheInputThroughAnotherName) {
   writeAudio(folder.file("in.wav"), {noise(5000, 1), noise(5000, 2)});
   ASSERT_EQ(link(folder.file("in.wav").c_str(), folder.file("linked.wav").c_str()), 0);
   const std::string before = readText(folder.file("in.wav"));
-  const ToolRun run = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("linked.wav")});
+  const ToolRun run =
+      runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("linked.wav")});
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_NE(run.err.find("is the input file"), std::string::npos) << run.err;
   EXPECT_EQ(readText(folder.file("in.wav")), before);

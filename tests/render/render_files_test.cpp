@@ -14,12 +14,15 @@ constexpr std::size_t kLength = 12000;
 
 class RenderFilesTest : public ::testing::Test {
  protected:
-  ToolRun render(const std::string& input, const std::string& output, std::vector<std::string> extra = {}) {
+  ToolRun render(const std::string& input, const std::string& output,
+                 std::vector<std::string> extra = {}) {
     std::vector<std::string> arguments{"--in", folder.file(input), "--out", folder.file(output)};
     arguments.insert(arguments.end(), extra.begin(), extra.end());
     return runRenderTool(arguments);
   }
-  Channels stereoRecording() { return {noise(kLength, 21), noise(kLength, 22), noise(kLength, 23), noise(kLength, 24)}; }
+  Channels stereoRecording() {
+    return {noise(kLength, 21), noise(kLength, 22), noise(kLength, 23), noise(kLength, 24)};
+  }
 
   ScratchFolder folder;
 };
@@ -68,8 +71,8 @@ TEST_F(RenderFilesTest, KeepsTheFormatOfFlacAndAiffInputs) {
 TEST_F(RenderFilesTest, SavedStateHoldsTheSettingsAndReproducesTheRender) {
   writeAudio(folder.file("in.wav"), stereoRecording());
   const ToolRun first = render("in.wav", "first.wav",
-                               {"--set", "Mid Type=0.8", "--set", "High Frequency=12500", "--set", "Solo State=3",
-                                "--save-state", folder.file("setting.state")});
+                               {"--set", "Mid Type=0.8", "--set", "High Frequency=12500", "--set",
+                                "Solo State=3", "--save-state", folder.file("setting.state")});
   ASSERT_EQ(first.exitStatus, 0) << first.err;
   const std::string state = readText(folder.file("setting.state"));
   ASSERT_EQ(state.size(), 56u);  // 14 float32 values, no header
@@ -80,15 +83,20 @@ TEST_F(RenderFilesTest, SavedStateHoldsTheSettingsAndReproducesTheRender) {
   // The same setting by ID with normalized values sounds the same; from the state file
   // too, up to the float32 precision the state keeps values in (the solo aside, which
   // the state does not keep).
-  ASSERT_EQ(render("in.wav", "nosolo.wav", {"--set", "Mid Type=0.8", "--set", "High Frequency=12500"}).exitStatus, 0);
-  ASSERT_EQ(render("in.wav", "from-state.wav", {"--state", folder.file("setting.state")}).exitStatus, 0);
+  ASSERT_EQ(
+      render("in.wav", "nosolo.wav", {"--set", "Mid Type=0.8", "--set", "High Frequency=12500"})
+          .exitStatus,
+      0);
+  ASSERT_EQ(
+      render("in.wav", "from-state.wav", {"--state", folder.file("setting.state")}).exitStatus, 0);
   ASSERT_EQ(render("in.wav", "by-id.wav", {"--set", "2=0.8", "--set", "5=0.5"}).exitStatus, 0);
   const Channels expected = readAudio(folder.file("nosolo.wav")).channels;
   const Channels fromState = readAudio(folder.file("from-state.wav")).channels;
   ASSERT_EQ(fromState.size(), expected.size());
   for (std::size_t channel = 0; channel < expected.size(); ++channel) {
     ASSERT_EQ(fromState[channel].size(), kLength);
-    for (std::size_t n = 0; n < kLength; ++n) ASSERT_NEAR(fromState[channel][n], expected[channel][n], 1e-6f) << n;
+    for (std::size_t n = 0; n < kLength; ++n)
+      ASSERT_NEAR(fromState[channel][n], expected[channel][n], 1e-6f) << n;
   }
   EXPECT_EQ(readAudio(folder.file("by-id.wav")).channels, expected);
   EXPECT_NE(readAudio(folder.file("first.wav")).channels, expected);
@@ -96,10 +104,16 @@ TEST_F(RenderFilesTest, SavedStateHoldsTheSettingsAndReproducesTheRender) {
 
 TEST_F(RenderFilesTest, SettingsAfterAStateFileWin) {
   writeAudio(folder.file("in.wav"), {noise(kLength, 31), noise(kLength, 32)});
-  ASSERT_EQ(render("in.wav", "a.wav", {"--set", "Low Type=0.9", "--save-state", folder.file("mono.state")}).exitStatus, 0);
+  ASSERT_EQ(render("in.wav", "a.wav",
+                   {"--set", "Low Type=0.9", "--save-state", folder.file("mono.state")})
+                .exitStatus,
+            0);
   EXPECT_EQ(readText(folder.file("mono.state")).size(), 48u);  // 12 values in the mono build
-  ASSERT_EQ(render("in.wav", "b.wav", {"--state", folder.file("mono.state"), "--set", "Low Type=0.2",
-                                       "--save-state", folder.file("after.state")}).exitStatus, 0);
+  ASSERT_EQ(render("in.wav", "b.wav",
+                   {"--state", folder.file("mono.state"), "--set", "Low Type=0.2", "--save-state",
+                    folder.file("after.state")})
+                .exitStatus,
+            0);
   EXPECT_NEAR(storedValue(readText(folder.file("after.state")), 0), 0.2f, 1e-6f);
 }
 
@@ -120,8 +134,12 @@ TEST_F(RenderFilesTest, SummarySaysWhatRanAndHowLoud) {
   const ToolRun run = render("in.wav", "out.wav");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_TRUE(run.err.empty()) << run.err;  // no progress bar without a terminal
-  EXPECT_NE(run.out.find("Lobeshift Stereo (" + bundlePath("LobeshiftStereo64.vst3") + ")"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("0.250 s at 48000 Hz (12000 frames), 4 channels in, 2 out"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Lobeshift Stereo (" + bundlePath("LobeshiftStereo64.vst3") + ")"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("0.250 s at 48000 Hz (12000 frames), 4 channels in, 2 out"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("latency of 8192 samples compensated"), std::string::npos);
   EXPECT_NE(run.out.find("x real time"), std::string::npos);
   EXPECT_NE(run.out.find("peak: MicL -"), std::string::npos) << run.out;
@@ -135,13 +153,15 @@ TEST_F(RenderFilesTest, SummarySaysWhatRanAndHowLoud) {
 
 TEST_F(RenderFilesTest, ShowsProgressOnATerminalAndClearsItAtTheEnd) {
   writeAudio(folder.file("in.wav"), stereoRecording());
-  const ToolRun run = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav")}, true);
+  const ToolRun run =
+      runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav")}, true);
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.err.find("] 100.0%  0.2 of 0.2 s"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.substr(run.err.size() - 4), "\r\033[K");  // the line is left clean
   EXPECT_NE(run.out.find("peak:"), std::string::npos);  // the summary stays on standard output
 
-  const ToolRun quiet = runRenderTool({"--in", folder.file("in.wav"), "--out", folder.file("out.wav"), "--no-progress"}, true);
+  const ToolRun quiet = runRenderTool(
+      {"--in", folder.file("in.wav"), "--out", folder.file("out.wav"), "--no-progress"}, true);
   EXPECT_EQ(quiet.exitStatus, 0);
   EXPECT_EQ(quiet.err, "");
 }
@@ -150,17 +170,21 @@ TEST_F(RenderFilesTest, RunsAnyNamedBundleWithItsOwnParameters) {
   // The test gain plug-in: stereo in and out, no latency, gain = 2 × normalized value.
   const Channels input = {noise(kLength, 41), noise(kLength, 42)};
   writeAudio(folder.file("in.wav"), input);
-  const ToolRun run = render("in.wav", "out.wav", {"--plugin", bundlePath("LobeshiftTestGain.vst3"), "--set", "Gain=0.25"});
+  const ToolRun run =
+      render("in.wav", "out.wav",
+             {"--plugin", bundlePath("LobeshiftTestGain.vst3"), "--set", "Gain=0.25"});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   const Audio output = readAudio(folder.file("out.wav"));
   ASSERT_EQ(output.frames(), kLength);
-  for (std::size_t n = 0; n < kLength; ++n) ASSERT_FLOAT_EQ(output.channels[1][n], 0.5f * input[1][n]) << n;
+  for (std::size_t n = 0; n < kLength; ++n)
+    ASSERT_FLOAT_EQ(output.channels[1][n], 0.5f * input[1][n]) << n;
 }
 
 TEST_F(RenderFilesTest, HelpStatesTheChannelOrdersAndWhereBundlesAreFound) {
   const ToolRun run = runRenderTool({"--help"});
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_NE(run.out.find("1 MicL omni, 2 MicR omni, 3 MicL figure-eight, 4 MicR figure-eight"), std::string::npos);
+  EXPECT_NE(run.out.find("1 MicL omni, 2 MicR omni, 3 MicL figure-eight, 4 MicR figure-eight"),
+            std::string::npos);
   EXPECT_NE(run.out.find("1 omni, 2 figure-eight"), std::string::npos);
   EXPECT_NE(run.out.find("~/.vst3"), std::string::npos);
 }

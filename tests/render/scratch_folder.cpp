@@ -25,7 +25,8 @@ ScratchFolder::~ScratchFolder() {
 std::vector<std::string> ScratchFolder::entries() const {
   std::vector<std::string> names;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(path_, error)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(path_, error))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -40,7 +41,8 @@ void writeAudio(const std::string& path, const Channels& channels, int sampleRat
   const std::size_t length = channels.front().size();
   std::vector<float> interleaved(length * channels.size());
   for (std::size_t n = 0; n < length; ++n)
-    for (std::size_t c = 0; c < channels.size(); ++c) interleaved[n * channels.size() + c] = channels[c][n];
+    for (std::size_t c = 0; c < channels.size(); ++c)
+      interleaved[n * channels.size() + c] = channels[c][n];
   sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(length));
   sf_close(file);
 }
@@ -55,9 +57,11 @@ Audio readAudio(const std::string& path) {
   std::vector<float> interleaved(static_cast<std::size_t>(info.frames * info.channels));
   const sf_count_t read = sf_readf_float(file, interleaved.data(), info.frames);
   sf_close(file);
-  audio.channels.assign(static_cast<std::size_t>(info.channels), std::vector<float>(static_cast<std::size_t>(read)));
+  audio.channels.assign(static_cast<std::size_t>(info.channels),
+                        std::vector<float>(static_cast<std::size_t>(read)));
   for (std::size_t n = 0; n < static_cast<std::size_t>(read); ++n)
-    for (std::size_t c = 0; c < audio.channels.size(); ++c) audio.channels[c][n] = interleaved[n * audio.channels.size() + c];
+    for (std::size_t c = 0; c < audio.channels.size(); ++c)
+      audio.channels[c][n] = interleaved[n * audio.channels.size() + c];
   return audio;
 }
 

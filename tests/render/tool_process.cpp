@@ -52,14 +52,17 @@ ToolRun runRenderTool(const std::vector<std::string>& arguments, bool errorsOnTe
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
   int terminal = -1;
   if (errorsOnTerminal) {
     terminal = posix_openpt(O_RDWR | O_NOCTTY);
     if (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0) return {};
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, ptsname(terminal), O_RDWR | O_NOCTTY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, ptsname(terminal), O_RDWR | O_NOCTTY,
+                                     0);
   } else {
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
   }
 
   std::vector<std::string> argv{LOBESHIFT_RENDER_TOOL};
@@ -70,19 +73,26 @@ ToolRun runRenderTool(const std::vector<std::string>& arguments, bool errorsOnTe
 
   ToolRun run;
   pid_t child = 0;
-  if (posix_spawn(&child, LOBESHIFT_RENDER_TOOL, &actions, nullptr, pointers.data(), environ) == 0) {
+  if (posix_spawn(&child, LOBESHIFT_RENDER_TOOL, &actions, nullptr, pointers.data(), environ) ==
+      0) {
     int status = 0;
-    if (terminal >= 0) run.err = drainTerminal(terminal, child, status);
-    else waitpid(child, &status, 0);
+    if (terminal >= 0)
+      run.err = drainTerminal(terminal, child, status);
+    else
+      waitpid(child, &status, 0);
     if (WIFEXITED(status)) run.exitStatus = WEXITSTATUS(status);
   }
   posix_spawn_file_actions_destroy(&actions);
   run.out = readText(outPath);
-  if (terminal >= 0) close(terminal);
-  else run.err = readText(errPath);
+  if (terminal >= 0)
+    close(terminal);
+  else
+    run.err = readText(errPath);
   return run;
 }
 
-std::string bundlePath(const std::string& name) { return std::string(LOBESHIFT_BUNDLE_DIR) + "/" + name; }
+std::string bundlePath(const std::string& name) {
+  return std::string(LOBESHIFT_BUNDLE_DIR) + "/" + name;
+}
 
 }  // namespace render_test

@@ -148,7 +148,8 @@ TEST(AudioEffect, OffersTheProcessorInterfacesBesideTheComponent) {
   auto effect = makeEffect();
   EXPECT_TRUE(FUnknownPtr<IAudioProcessor>(static_cast<IAudioProcessor*>(effect.get())));
   EXPECT_TRUE(FUnknownPtr<IComponent>(static_cast<IAudioProcessor*>(effect.get())));
-  EXPECT_TRUE(FUnknownPtr<IProcessContextRequirements>(static_cast<IAudioProcessor*>(effect.get())));
+  EXPECT_TRUE(
+      FUnknownPtr<IProcessContextRequirements>(static_cast<IAudioProcessor*>(effect.get())));
   EXPECT_TRUE(FUnknownPtr<IConnectionPoint>(static_cast<IAudioProcessor*>(effect.get())));
   EXPECT_FALSE(FUnknownPtr<IEditController>(static_cast<IAudioProcessor*>(effect.get())));
 }

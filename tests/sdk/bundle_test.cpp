@@ -39,7 +39,7 @@ std::set<std::string> exportedSymbols(const std::string& library) {
 
 using ModuleEntryFunction = bool (*)(void*);
 using ModuleExitFunction = bool (*)();
-using GetFactoryFunction = IPluginFactory* (PLUGIN_API*)();
+using GetFactoryFunction = IPluginFactory*(PLUGIN_API*)();
 
 }  // namespace
 
@@ -58,8 +58,8 @@ TEST(Bundle, ModuleEntriesNestAroundTheHostsOwn) {
   ASSERT_TRUE(entry && exit);
   EXPECT_TRUE(entry(nullptr));
   EXPECT_TRUE(exit());
-  EXPECT_TRUE(exit());   // balances the host's entry
-  EXPECT_FALSE(exit());  // nothing left to balance
+  EXPECT_TRUE(exit());          // balances the host's entry
+  EXPECT_FALSE(exit());         // nothing left to balance
   EXPECT_TRUE(entry(nullptr));  // the host's ModuleExit at unload balances this one
 }
 
@@ -117,9 +117,11 @@ TEST(Bundle, CreateInstanceWithAnUnknownClassOrInterfaceFailsCleanly) {
   PClassInfo info;
   ASSERT_EQ(module->factory()->getClassInfo(0, &info), kResultOk);
   object = reinterpret_cast<void*>(0x1);
-  EXPECT_NE(module->factory()->createInstance(info.cid, Vst::IEditController::iid, &object), kResultOk);
+  EXPECT_NE(module->factory()->createInstance(info.cid, Vst::IEditController::iid, &object),
+            kResultOk);
   EXPECT_EQ(object, nullptr);
   object = nullptr;
-  ASSERT_EQ(module->factory()->createInstance(info.cid, Vst::IAudioProcessor::iid, &object), kResultOk);
+  ASSERT_EQ(module->factory()->createInstance(info.cid, Vst::IAudioProcessor::iid, &object),
+            kResultOk);
   static_cast<Vst::IAudioProcessor*>(object)->release();
 }

@@ -1,10 +1,11 @@
 // The entry points of sdk/module_entry.cpp, linked into this test program as they are
 // into a bundle; this file plays the module that supplies the hooks and the factory.
 
+#include "sdk/linux/module_entry.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/module_path.h"
-#include "sdk/linux/module_entry.h"
 #include "sdk/plugin_factory.h"
 
 namespace {
@@ -25,7 +26,7 @@ bool ExitDll() {
 }
 
 BEGIN_FACTORY_DEF("Tolvane", "http://tolvane.example", "mailto:info@tolvane.example")
-  ++gFactoriesMade;
+++gFactoriesMade;
 END_FACTORY
 
 namespace {

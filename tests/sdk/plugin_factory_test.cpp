@@ -23,7 +23,7 @@ class Thing : public FObject, public IPluginBase {
   tresult PLUGIN_API terminate() override { return kResultOk; }
   OBJ_METHODS(Thing, FObject)
   DEFINE_INTERFACES
-    DEF_INTERFACE(IPluginBase)
+  DEF_INTERFACE(IPluginBase)
   END_DEFINE_INTERFACES(FObject)
   REFCOUNT_METHODS(FObject)
 };
@@ -40,19 +40,23 @@ const FUID kUnicodeId(0x99999999, 0xAAAAAAAA, 0xBBBBBBBB, 0xCCCCCCCC);
 const FUID kFailingId(0xDDDDDDDD, 0xEEEEEEEE, 0xFFFFFFFF, 0x01010101);
 const FUID kUnknownId(0x12345678, 0x12345678, 0x12345678, 0x12345678);
 
-PClassInfo2 infoOf(const FUID& id, const char* category, const char* name, int32 flags, const char* subCategories) {
+PClassInfo2 infoOf(const FUID& id, const char* category, const char* name, int32 flags,
+                   const char* subCategories) {
   TUID cid;
   id.toTUID(cid);
-  return PClassInfo2(cid, PClassInfo::kManyInstances, category, name, flags, subCategories, nullptr, "1.0.1",
-                     "VST 3.5.0");
+  return PClassInfo2(cid, PClassInfo::kManyInstances, category, name, flags, subCategories, nullptr,
+                     "1.0.1", "VST 3.5.0");
 }
 
-std::u16string text16(const char16* characters) { return std::u16string(reinterpret_cast<const char16_t*>(characters)); }
+std::u16string text16(const char16* characters) {
+  return std::u16string(reinterpret_cast<const char16_t*>(characters));
+}
 
 class PluginFactoryTest : public ::testing::Test {
  protected:
   PluginFactoryTest()
-      : factory(owned(new CPluginFactory(PFactoryInfo("Tolvane", "http://tolvane.example", "mailto:info@tolvane.example",
+      : factory(owned(new CPluginFactory(PFactoryInfo("Tolvane", "http://tolvane.example",
+                                                      "mailto:info@tolvane.example",
                                                       PFactoryInfo::kUnicode)))) {
     first = infoOf(kFirstId, "Audio Module Class", "First", 1, "Fx");
     second = infoOf(kSecondId, "Component Controller Class", "SecondController", 0, "");
@@ -112,7 +116,8 @@ TEST_F(PluginFactoryTest, DescribesTheModuleAndItsClassesInAllThreeForms) {
 TEST_F(PluginFactoryTest, AUnicodeClassIsReportedOnlyInItsUnicodeForm) {
   TUID cid;
   kUnicodeId.toTUID(cid);
-  const PClassInfoW unicode(cid, 1, "Audio Module Class", STR16("Wide"), 0, "Fx", nullptr, STR16("2.0"), STR16("VST 3.5.0"));
+  const PClassInfoW unicode(cid, 1, "Audio Module Class", STR16("Wide"), 0, "Fx", nullptr,
+                            STR16("2.0"), STR16("VST 3.5.0"));
   ASSERT_TRUE(factory->registerClass(&unicode, createThing));
   ASSERT_EQ(factory->countClasses(), 3);
 
@@ -191,7 +196,8 @@ TEST_F(PluginFactoryTest, RegistrationNeedsARecordAndACreator) {
 }
 
 TEST_F(PluginFactoryTest, AnswersForAllThreeFactoryInterfaces) {
-  for (const FUID* iid : {&FUnknown::iid, &IPluginFactory::iid, &IPluginFactory2::iid, &IPluginFactory3::iid}) {
+  for (const FUID* iid :
+       {&FUnknown::iid, &IPluginFactory::iid, &IPluginFactory2::iid, &IPluginFactory3::iid}) {
     void* object = nullptr;
     ASSERT_EQ(factory->queryInterface(*iid, &object), kResultOk);
     EXPECT_NE(object, nullptr);

@@ -18,13 +18,15 @@ void recordTick(std::uintptr_t id) { gFired.push_back(id); }
 // A run loop that takes no timers.
 class RefusingRunLoop : public Steinberg::Linux::IRunLoop {
  public:
-  Steinberg::tresult PLUGIN_API registerEventHandler(Steinberg::Linux::IEventHandler*, int) override {
+  Steinberg::tresult PLUGIN_API registerEventHandler(Steinberg::Linux::IEventHandler*,
+                                                     int) override {
     return Steinberg::kResultFalse;
   }
   Steinberg::tresult PLUGIN_API unregisterEventHandler(Steinberg::Linux::IEventHandler*) override {
     return Steinberg::kResultFalse;
   }
-  Steinberg::tresult PLUGIN_API registerTimer(Steinberg::Linux::ITimerHandler*, Steinberg::uint64) override {
+  Steinberg::tresult PLUGIN_API registerTimer(Steinberg::Linux::ITimerHandler*,
+                                              Steinberg::uint64) override {
     return Steinberg::kResultFalse;
   }
   Steinberg::tresult PLUGIN_API unregisterTimer(Steinberg::Linux::ITimerHandler*) override {

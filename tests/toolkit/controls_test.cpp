@@ -73,7 +73,8 @@ TEST_F(Meter, FromFullToSilenceTakesSeventeenRedraws) {
   meter->setValue(1);
   EXPECT_EQ(redrawAndCount(), 17);
   meter->setValue(0);
-  for (int redraw = 1; redraw <= 16; ++redraw) ASSERT_GT(redrawAndCount(), 0) << "after redraw " << redraw;
+  for (int redraw = 1; redraw <= 16; ++redraw)
+    ASSERT_GT(redrawAndCount(), 0) << "after redraw " << redraw;
   EXPECT_EQ(redrawAndCount(), 0);
   EXPECT_FALSE(meter->isDirty());
 }
@@ -100,10 +101,12 @@ TEST(MovieButton, ALeftClickFlipsTheValueReportsItAndShowsTheLowerImage) {
   EXPECT_EQ(frame.pixel(14, 14), kStackRed);
 
   CPoint where(14, 14);
-  EXPECT_EQ(frame->platformOnMouseDown(where, kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+  EXPECT_EQ(frame->platformOnMouseDown(where, kLButton),
+            kMouseDownEventHandledButDontNeedMovedOrUpEvents);
   EXPECT_EQ(button->getValue(), 1.f);
   EXPECT_EQ(listener.lastValue, 1.f);
-  EXPECT_EQ(log, (Log{"editor begin 9", "listener begin 9", "valueChanged 9", "editor end 9", "listener end 9"}));
+  EXPECT_EQ(log, (Log{"editor begin 9", "listener begin 9", "valueChanged 9", "editor end 9",
+                      "listener end 9"}));
   EXPECT_EQ(frame.pixel(14, 14), kStackGreen);
 
   frame->platformOnMouseDown(where, kLButton);
@@ -131,7 +134,8 @@ TEST(SplashScreen, AClickShowsTheBitmapOverItsAreaUntilTheNextClick) {
   OffscreenFrame frame;
   RecordingListener listener(&log);
   auto* bitmap = new CBitmap("stackedImages.png");
-  auto* hotspot = new CSplashScreen(CRect(0, 0, 10, 10), nullptr, 30, bitmap, CRect(40, 40, 48, 48), CPoint(0, 8));
+  auto* hotspot = new CSplashScreen(CRect(0, 0, 10, 10), nullptr, 30, bitmap, CRect(40, 40, 48, 48),
+                                    CPoint(0, 8));
   bitmap->forget();
   auto* button = new CMovieButton(CRect(40, 40, 48, 48), &listener, 5, nullptr);
   frame->addView(hotspot);
@@ -140,7 +144,8 @@ TEST(SplashScreen, AClickShowsTheBitmapOverItsAreaUntilTheNextClick) {
   EXPECT_EQ(frame.pixel(44, 44), kBackground);
 
   CPoint onHotspot(5, 5);
-  EXPECT_EQ(frame->platformOnMouseDown(onHotspot, kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+  EXPECT_EQ(frame->platformOnMouseDown(onHotspot, kLButton),
+            kMouseDownEventHandledButDontNeedMovedOrUpEvents);
   EXPECT_TRUE(hotspot->isSplashed());
   EXPECT_EQ(hotspot->getValue(), 1.f);
   EXPECT_EQ(frame.pixel(44, 44), kStackGreen);  // on top of the button
@@ -159,7 +164,8 @@ TEST(SplashScreen, AClickShowsTheBitmapOverItsAreaUntilTheNextClick) {
 TEST(SplashScreen, ClosingTheFrameWhileSplashedReleasesEverything) {
   OffscreenFrame frame;
   auto* bitmap = new CBitmap("stackedImages.png");
-  frame->addView(new CSplashScreen(CRect(0, 0, 10, 10), nullptr, 31, bitmap, CRect(0, 0, 100, 100)));
+  frame->addView(
+      new CSplashScreen(CRect(0, 0, 10, 10), nullptr, 31, bitmap, CRect(0, 0, 100, 100)));
   bitmap->forget();
   CPoint where(5, 5);
   frame->platformOnMouseDown(where, kLButton);
@@ -207,7 +213,8 @@ TEST(Control, EditsReachTheFrameFirstAndThenTheListener) {
   control->valueChanged();
   control->endEdit();
   EXPECT_FALSE(control->isEditing());
-  EXPECT_EQ(log, (Log{"editor begin 42", "listener begin 42", "valueChanged 42", "editor end 42", "listener end 42"}));
+  EXPECT_EQ(log, (Log{"editor begin 42", "listener begin 42", "valueChanged 42", "editor end 42",
+                      "listener end 42"}));
   EXPECT_EQ(frame->getKnobMode(), kLinearMode);
 }
 

@@ -43,7 +43,8 @@ TEST(Geometry, ButtonStateSeparatesButtonsFromModifiers) {
   EXPECT_TRUE(state & kShift);
   EXPECT_FALSE(state & kControl);
   EXPECT_EQ(state(), kLButton | kShift | kAlt);
-  EXPECT_EQ(CButtonState(kButton4 | kButton5 | kMButton).getButtonState(), kButton4 | kButton5 | kMButton);
+  EXPECT_EQ(CButtonState(kButton4 | kButton5 | kMButton).getButtonState(),
+            kButton4 | kButton5 | kMButton);
 }
 
 TEST(Geometry, ColoursAreBytesWithOpaqueDefault) {

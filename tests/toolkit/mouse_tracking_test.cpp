@@ -10,9 +10,15 @@ using Log = std::vector<std::string>;
 class RecordingObserver : public IMouseObserver {
  public:
   explicit RecordingObserver(Log* log) : log_(log) {}
-  void onMouseEntered(CView* view, CFrame*) override { log_->push_back(std::string("observer entered ") + name(view)); }
-  void onMouseExited(CView* view, CFrame*) override { log_->push_back(std::string("observer exited ") + name(view)); }
-  static const char* name(CView* view) { return view->isTypeOf("CViewContainer") ? "container" : "leaf"; }
+  void onMouseEntered(CView* view, CFrame*) override {
+    log_->push_back(std::string("observer entered ") + name(view));
+  }
+  void onMouseExited(CView* view, CFrame*) override {
+    log_->push_back(std::string("observer exited ") + name(view));
+  }
+  static const char* name(CView* view) {
+    return view->isTypeOf("CViewContainer") ? "container" : "leaf";
+  }
 
  private:
   Log* log_;
@@ -41,7 +47,8 @@ class MouseTracking : public ::testing::Test {
 
 TEST_F(MouseTracking, ObserversSeeEveryViewEnteredOutermostFirstAndLeftInnermostFirst) {
   hover(15, 15);
-  EXPECT_EQ(log, (Log{"observer entered container", "leaf entered", "observer entered leaf", "leaf moved"}));
+  EXPECT_EQ(log, (Log{"observer entered container", "leaf entered", "observer entered leaf",
+                      "leaf moved"}));
   EXPECT_EQ(leaf->lastWhere, CPoint(5, 5));  // in the leaf's parent's coordinates
 
   log.clear();
@@ -51,8 +58,8 @@ TEST_F(MouseTracking, ObserversSeeEveryViewEnteredOutermostFirstAndLeftInnermost
   log.clear();
   hover(15, 15);
   hover(95, 95);  // out of both at once
-  EXPECT_EQ(log, (Log{"leaf entered", "observer entered leaf", "leaf moved", "leaf exited", "observer exited leaf",
-                      "observer exited container"}));
+  EXPECT_EQ(log, (Log{"leaf entered", "observer entered leaf", "leaf moved", "leaf exited",
+                      "observer exited leaf", "observer exited container"}));
 }
 
 TEST_F(MouseTracking, LeavingTheWindowLeavesEveryView) {

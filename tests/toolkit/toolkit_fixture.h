@@ -18,7 +18,8 @@ inline constexpr CColor kBackground{0, 0, 40, 255};
 // An open offscreen frame, closed again at the end of the test.
 class OffscreenFrame {
  public:
-  explicit OffscreenFrame(const CRect& size = CRect(0, 0, 100, 100), VSTGUIEditorInterface* editor = nullptr)
+  explicit OffscreenFrame(const CRect& size = CRect(0, 0, 100, 100),
+                          VSTGUIEditorInterface* editor = nullptr)
       : frame_(new CFrame(size, editor)) {
     frame_->setBackgroundColor(kBackground);
     frame_->open(nullptr, kOffscreen);
@@ -64,8 +65,8 @@ class PaintedView : public CView {
 // A view filled with one colour that records the mouse events it gets.
 class RecordingView : public CView {
  public:
-  RecordingView(const CRect& size, const CColor& colour, std::vector<std::string>* log, std::string name,
-                CMouseEventResult downResult = kMouseEventHandled)
+  RecordingView(const CRect& size, const CColor& colour, std::vector<std::string>* log,
+                std::string name, CMouseEventResult downResult = kMouseEventHandled)
       : CView(size), colour_(colour), log_(log), name_(std::move(name)), downResult_(downResult) {}
   ~RecordingView() override {
     if (destroyed) *destroyed = true;
@@ -145,8 +146,11 @@ class RecordingListener : public CControlListener {
 // An editor interface that writes the frame's edit notifications into a log.
 class RecordingEditor : public VSTGUIEditorInterface {
  public:
-  explicit RecordingEditor(std::vector<std::string>* log, int32_t knobMode = -1) : log_(log), knobMode_(knobMode) {}
-  void beginEdit(int32_t index) override { log_->push_back("editor begin " + std::to_string(index)); }
+  explicit RecordingEditor(std::vector<std::string>* log, int32_t knobMode = -1)
+      : log_(log), knobMode_(knobMode) {}
+  void beginEdit(int32_t index) override {
+    log_->push_back("editor begin " + std::to_string(index));
+  }
   void endEdit(int32_t index) override { log_->push_back("editor end " + std::to_string(index)); }
   int32_t getKnobMode() const override { return knobMode_; }
 

@@ -45,7 +45,8 @@ TEST(ViewTree, HiddenChildrenAndTransparentRefusersLetThePressThrough) {
   OffscreenFrame frame;
   Log log;
   frame->addView(new RecordingView(CRect(0, 0, 50, 50), kRedCColor, &log, "bottom"));
-  auto* refuser = new RecordingView(CRect(0, 0, 50, 50), kGreenCColor, &log, "refuser", kMouseEventNotHandled);
+  auto* refuser =
+      new RecordingView(CRect(0, 0, 50, 50), kGreenCColor, &log, "refuser", kMouseEventNotHandled);
   frame->addView(refuser);
 
   click(frame.get(), 10, 10);  // an opaque view that refuses hides what is under it
@@ -225,7 +226,9 @@ TEST(ViewTree, KeysGoToTheFocusViewThenOutwardThroughItsContainers) {
       log_->push_back(name_ + " key " + std::to_string(code.virt));
       return answer_;
     }
-    CMouseEventResult onMouseDown(CPoint&, const CButtonState&) override { return kMouseEventHandled; }
+    CMouseEventResult onMouseDown(CPoint&, const CButtonState&) override {
+      return kMouseEventHandled;
+    }
 
    private:
     Log* log_;

@@ -6,8 +6,8 @@
 
 #include "host/host_context.h"
 #include "host/manual_clock.h"
-#include "platform/diagnostics.h"
 #include "host/plug_frame.h"
+#include "platform/diagnostics.h"
 #include "toolkit/platform/linux/x11_run_loop.h"
 #include "toolkit_fixture.h"
 
@@ -15,8 +15,8 @@ namespace {
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
-using toolkit_test::RecordingView;
 using host::PlugFrame;
+using toolkit_test::RecordingView;
 using Log = std::vector<std::string>;
 
 class RecordingController : public EditController {
@@ -29,7 +29,8 @@ class RecordingController : public EditController {
 // An editor that opens its frame offscreen, so the tests need no display.
 class OffscreenEditor : public VSTGUIEditor {
  public:
-  explicit OffscreenEditor(RecordingController* controller) : VSTGUIEditor(controller), log_(&controller->log) {
+  explicit OffscreenEditor(RecordingController* controller)
+      : VSTGUIEditor(controller), log_(&controller->log) {
     ViewRect size(0, 0, 200, 100);
     setRect(size);
     setIdleRate(50);
@@ -95,9 +96,11 @@ TEST_F(EditorBase, AttachingOpensThenReportsAndRemovingClosesThenReports) {
   ASSERT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultOk);
   EXPECT_TRUE(editor->isAttached());
   EXPECT_EQ(plugFrame.resizeRequests(), 0);  // the frame has the size the host was told
-  EXPECT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID), kResultFalse);
+  EXPECT_EQ(editor->attached(reinterpret_cast<void*>(1), kPlatformTypeX11EmbedWindowID),
+            kResultFalse);
   EXPECT_EQ(editor->removed(), kResultOk);
-  EXPECT_EQ(controller->log, (Log{"open X11", "controller attached", "close", "controller removed"}));
+  EXPECT_EQ(controller->log,
+            (Log{"open X11", "controller attached", "close", "controller removed"}));
   EXPECT_EQ(editor->currentFrame(), nullptr);
   editor->setFrame(nullptr);
 }

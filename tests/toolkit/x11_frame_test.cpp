@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "sdk/vstgui_editor.h"
 #include "host/plug_frame.h"
+#include "sdk/vstgui_editor.h"
 #include "window_test_views.h"
 
 // Last: Xlib's macros (None, Bool, ...) would clash with the headers above.
@@ -21,9 +21,9 @@ namespace {
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
-using toolkit_test::PaintedView;
 using host::PlugFrame;
 using toolkit_test::CountingListener;
+using toolkit_test::PaintedView;
 
 constexpr VSTGUI::CColor kPanel{30, 60, 90, 255};
 
@@ -125,7 +125,8 @@ class X11Window : public ::testing::Test {
 };
 
 TEST_F(X11Window, TheEditorDrawsTakesAClickAndRepaintsDirtyViewsOnIdle) {
-  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(parent), kPlatformTypeX11EmbedWindowID), kResultOk);
+  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(parent), kPlatformTypeX11EmbedWindowID),
+            kResultOk);
   const Window window = editorWindow();
   ASSERT_NE(window, 0u);
   EXPECT_TRUE(waitForPixel(window, 100, 60, kPanel));
@@ -133,7 +134,8 @@ TEST_F(X11Window, TheEditorDrawsTakesAClickAndRepaintsDirtyViewsOnIdle) {
   EXPECT_TRUE(waitForPixel(window, 70, 20, VSTGUI::kWhiteCColor));
 
   // A click made by the X server's test extension, as a user's would be.
-  const std::string command = "xdotool mousemove --window " + std::to_string(window) + " 14 14 click 1";
+  const std::string command =
+      "xdotool mousemove --window " + std::to_string(window) + " 14 14 click 1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   EXPECT_TRUE(waitForPixel(window, 14, 14, toolkit_test::kStackGreen));
   EXPECT_EQ(editor->button->getValue(), 1.f);
@@ -153,11 +155,13 @@ TEST_F(X11Window, TheEditorDrawsTakesAClickAndRepaintsDirtyViewsOnIdle) {
 }
 
 TEST_F(X11Window, AClickMayCloseTheEditorWhileItsEventIsHandled) {
-  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(parent), kPlatformTypeX11EmbedWindowID), kResultOk);
+  ASSERT_EQ(editor->attached(reinterpret_cast<void*>(parent), kPlatformTypeX11EmbedWindowID),
+            kResultOk);
   const Window window = editorWindow();
   ASSERT_TRUE(waitForPixel(window, 14, 14, toolkit_test::kStackRed));
   listener.onChange = [this] { editor->removed(); };
-  const std::string command = "xdotool mousemove --window " + std::to_string(window) + " 14 14 click 1";
+  const std::string command =
+      "xdotool mousemove --window " + std::to_string(window) + " 14 14 click 1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   for (int i = 0; i < 20 && listener.changes == 0; ++i) runLoop.runFor(20);
   EXPECT_EQ(listener.changes, 1);
@@ -167,7 +171,8 @@ TEST_F(X11Window, AClickMayCloseTheEditorWhileItsEventIsHandled) {
 }
 
 TEST_F(X11Window, ABadParentWindowFailsCleanly) {
-  EXPECT_EQ(editor->attached(reinterpret_cast<void*>(0x7ffffff), kPlatformTypeX11EmbedWindowID), kResultFalse);
+  EXPECT_EQ(editor->attached(reinterpret_cast<void*>(0x7ffffff), kPlatformTypeX11EmbedWindowID),
+            kResultFalse);
   EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
   EXPECT_EQ(runLoop.timerCount(), 0u);
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "toolkit/platform/linux/x11_input.h"
+
+#include <gtest/gtest.h>
 
 // Last: Xlib's macros would clash with the headers above.
 #include <X11/X.h>

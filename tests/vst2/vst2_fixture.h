@@ -62,8 +62,8 @@ inline host::Vst2Channels distinctSignals(int channels, std::size_t length) {
     const double frequency = 173.0 * (c + 1) + 31.0 * c * c;
     const double level = 0.5 / (c + 1);
     for (std::size_t i = 0; i < length; ++i)
-      signals[c][i] =
-          static_cast<float>(level * std::sin(2.0 * std::numbers::pi * frequency * i / kSampleRate));
+      signals[c][i] = static_cast<float>(
+          level * std::sin(2.0 * std::numbers::pi * frequency * i / kSampleRate));
   }
   return signals;
 }

@@ -92,7 +92,8 @@ void CParamDisplay::drawText(CDrawContext* context, UTF8StringPtr text) {
   context->drawString(text, size, horiAlign_, antialias_);
 }
 
-CTextLabel::CTextLabel(const CRect& rect, UTF8StringPtr text, CBitmap* background, const int32_t style)
+CTextLabel::CTextLabel(const CRect& rect, UTF8StringPtr text, CBitmap* background,
+                       const int32_t style)
     : CParamDisplay(rect, background, style), text_(text ? text : "") {}
 
 void CTextLabel::setText(UTF8StringPtr text) {

@@ -54,7 +54,8 @@ class CParamDisplay : public CControl {
 
 class CTextLabel : public CParamDisplay {
  public:
-  CTextLabel(const CRect& size, UTF8StringPtr text = nullptr, CBitmap* background = nullptr, const int32_t style = 0);
+  CTextLabel(const CRect& size, UTF8StringPtr text = nullptr, CBitmap* background = nullptr,
+             const int32_t style = 0);
 
   virtual void setText(UTF8StringPtr text);
   UTF8StringPtr getText() const { return text_.c_str(); }

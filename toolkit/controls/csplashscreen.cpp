@@ -29,8 +29,9 @@ class SplashView : public CView {
 
 }  // namespace
 
-CSplashScreen::CSplashScreen(const CRect& rect, CControlListener* controlListener, int32_t controlTag,
-                             CBitmap* background, const CRect& toDisplay, const CPoint& offset)
+CSplashScreen::CSplashScreen(const CRect& rect, CControlListener* controlListener,
+                             int32_t controlTag, CBitmap* background, const CRect& toDisplay,
+                             const CPoint& offset)
     : CControl(rect, controlListener, controlTag, background),
       splashView_(new SplashView(toDisplay, this, background, offset)) {}
 

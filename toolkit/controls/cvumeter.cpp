@@ -4,7 +4,8 @@
 
 namespace VSTGUI {
 
-CVuMeter::CVuMeter(const CRect& rect, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed, int32_t style)
+CVuMeter::CVuMeter(const CRect& rect, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed,
+                   int32_t style)
     : CControl(rect), nbLed_(nbLed > 0 ? nbLed : 1), style_(style), shownValue_(value) {
   setOnBitmap(onBitmap);
   setOffBitmap(offBitmap);

@@ -11,7 +11,8 @@ namespace VSTGUI {
 class CVuMeter : public CControl {
  public:
   // `style` is kVertical (lit from the bottom up) or kHorizontal (from the left).
-  CVuMeter(const CRect& size, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed, int32_t style = kVertical);
+  CVuMeter(const CRect& size, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed,
+           int32_t style = kVertical);
   CVuMeter(const CVuMeter& other);
   ~CVuMeter() override;
 

@@ -30,8 +30,8 @@ class IPlatformFrameCallback {
   virtual CMouseEventResult platformOnMouseMoved(CPoint& where, const CButtonState& buttons) = 0;
   virtual CMouseEventResult platformOnMouseUp(CPoint& where, const CButtonState& buttons) = 0;
   virtual CMouseEventResult platformOnMouseExited(CPoint& where, const CButtonState& buttons) = 0;
-  virtual bool platformOnMouseWheel(const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
-                                    const CButtonState& buttons) = 0;
+  virtual bool platformOnMouseWheel(const CPoint& where, const CMouseWheelAxis& axis,
+                                    const float& distance, const CButtonState& buttons) = 0;
   virtual int32_t platformOnKeyDown(VstKeyCode& keyCode) = 0;
   virtual int32_t platformOnKeyUp(VstKeyCode& keyCode) = 0;
 
@@ -54,7 +54,7 @@ class IPlatformFrame : public CBaseObject {
 // Creates the platform frame of `type` for a frame of `size`; nullptr (with a
 // diagnostic line) when the platform cannot show it, e.g. without an X display, or when
 // the type is another system's (kHWND on Linux, kX11EmbedWindowID on Windows).
-IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent, PlatformType type,
-                                    IPlatformFrameConfig* config);
+IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent,
+                                    PlatformType type, IPlatformFrameConfig* config);
 
 }  // namespace VSTGUI

@@ -12,7 +12,9 @@ namespace {
 // Beyond this many separate rectangles one enclosing rectangle paints faster.
 constexpr std::size_t kMaxSeparateRects = 16;
 
-int wholePixels(CCoord extent) { return extent > 0 ? static_cast<int>(std::ceil(std::min(extent, 32767.0))) : 0; }
+int wholePixels(CCoord extent) {
+  return extent > 0 ? static_cast<int>(std::ceil(std::min(extent, 32767.0))) : 0;
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ PaintBuffer::PaintBuffer(IPlatformFrameCallback* frame, const CRect& size)
 PaintBuffer::~PaintBuffer() { cairo_surface_destroy(surface_); }
 
 void PaintBuffer::invalidate(const CRect& rect) {
-  CRect area(std::floor(rect.left), std::floor(rect.top), std::ceil(rect.right), std::ceil(rect.bottom));
+  CRect area(std::floor(rect.left), std::floor(rect.top), std::ceil(rect.right),
+             std::ceil(rect.bottom));
   area.bound(CRect(0, 0, width_, height_));
   if (area.isEmpty()) return;
   // Absorb every marked rectangle that touches the new one, until none does.
@@ -55,7 +58,8 @@ std::vector<CRect> PaintBuffer::paint() {
   CDrawContext context(surface_);
   cairo_t* cairo = cairo_create(surface_);
   cairo_set_operator(cairo, CAIRO_OPERATOR_CLEAR);
-  for (const CRect& rect : rects) cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+  for (const CRect& rect : rects)
+    cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
   cairo_fill(cairo);
   cairo_destroy(cairo);
   for (const CRect& rect : rects) {
@@ -70,7 +74,8 @@ std::vector<CRect> PaintBuffer::paint() {
 CColor PaintBuffer::getPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return CColor(0, 0, 0, 0);
   cairo_surface_flush(surface_);
-  const unsigned char* row = cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
+  const unsigned char* row =
+      cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
   uint32_t pixel;
   std::memcpy(&pixel, row + 4 * x, sizeof pixel);
   const uint8_t alpha = static_cast<uint8_t>(pixel >> 24);

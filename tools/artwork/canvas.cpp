@@ -74,8 +74,7 @@ void Canvas::roundedRectPath(double x, double y, double w, double h, double radi
   cairo_close_path(cr_);
 }
 
-void Canvas::fillRoundedRect(double x, double y, double w, double h, double radius,
-                             Colour colour) {
+void Canvas::fillRoundedRect(double x, double y, double w, double h, double radius, Colour colour) {
   setColour(colour);
   roundedRectPath(x, y, w, h, radius);
   cairo_fill(cr_);

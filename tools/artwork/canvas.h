@@ -55,8 +55,8 @@ class Canvas {
   void fillRoundedRect(double x, double y, double w, double h, double radius, Colour colour);
   // A box whose outline lies on whole pixels: fill, then a 1-px border inside it.
   void box(double x, double y, double w, double h, double radius, Colour fill, Colour border);
-  void boxGradient(double x, double y, double w, double h, double radius, Colour top,
-                   Colour bottom, Colour border);
+  void boxGradient(double x, double y, double w, double h, double radius, Colour top, Colour bottom,
+                   Colour border);
 
   // Draws text with its baseline at `baseline`; returns the advance width.
   double text(const TextStyle& style, double x, double baseline, Align align,
@@ -67,8 +67,7 @@ class Canvas {
   double textWidth(const TextStyle& style, std::string_view text);
 
   // Copies `source` (or its part from `sourceY` on) to (x, y).
-  void paint(const Canvas& source, double x, double y, double sourceY = 0,
-             double height = -1);
+  void paint(const Canvas& source, double x, double y, double sourceY = 0, double height = -1);
 
  private:
   void selectFont(const TextStyle& style);

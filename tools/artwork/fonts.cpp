@@ -9,9 +9,9 @@
 namespace artwork {
 namespace {
 
-constexpr std::array<const char*, 4> kFiles = {
-    "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed.ttf",
-    "DejaVuSansCondensed-Bold.ttf"};
+constexpr std::array<const char*, 4> kFiles = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf",
+                                               "DejaVuSansCondensed.ttf",
+                                               "DejaVuSansCondensed-Bold.ttf"};
 
 FT_Library library = nullptr;
 std::array<cairo_font_face_t*, kFiles.size()> faces{};

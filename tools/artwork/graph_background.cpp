@@ -96,8 +96,11 @@ void drawPatternScale(Canvas& canvas) {
     double weight;
     const char* name;  // only the three patterns engineers name first
     double nameOffset;
-  } marks[] = {{0.0, "omni", 13}, {0.25, nullptr, 0}, {0.5, "cardioid", 13},
-               {0.75, nullptr, 0}, {1.0, "eight", -13}};
+  } marks[] = {{0.0, "omni", 13},
+               {0.25, nullptr, 0},
+               {0.5, "cardioid", 13},
+               {0.75, nullptr, 0},
+               {1.0, "eight", -13}};
   for (const auto& mark : marks) {
     const double y = std::floor(kGraphTop + geometry::weightToY(mark.weight)) + 0.5;
     drawPatternIcon(canvas, 161.5, y, 7, mark.weight, kTextDim, 1.2);
@@ -117,8 +120,8 @@ void drawLevelScale(Canvas& canvas) {
   } marks[] = {{20, "+20"}, {10, "+10"}, {0, "0"}, {-10, "\u221210"}, {-20, "\u221220"}};
   for (const auto& mark : marks) {
     // The outermost labels sit just inside the plot's edges.
-    const double y = std::clamp(kGraphTop + geometry::levelToY(mark.dB), kGraphTop + 4.0,
-                                kPlotBottom - 4.0);
+    const double y =
+        std::clamp(kGraphTop + geometry::levelToY(mark.dB), kGraphTop + 4.0, kPlotBottom - 4.0);
     canvas.textCentredOn(style, 779, y, Align::Right, mark.text);
   }
   canvas.textCentredOn(TextStyle{Font::CondensedBold, 8, kTextFaint}, 779, 44.5, Align::Right,
@@ -130,7 +133,7 @@ void drawFrequencyLabels(Canvas& canvas) {
   const struct {
     double hz;
     const char* text;
-  } labels[] = {{20, "20 Hz"}, {50, "50"},  {100, "100"}, {200, "200"}, {500, "500"},
+  } labels[] = {{20, "20 Hz"}, {50, "50"},   {100, "100"}, {200, "200"},   {500, "500"},
                 {1000, "1k"},  {2000, "2k"}, {5000, "5k"}, {10000, "10k"}, {20000, "20 kHz"}};
   for (const auto& label : labels) {
     // The end labels stand inside the axis so that they clear the level scale.
@@ -163,8 +166,8 @@ void drawHandleRanges(Canvas& canvas) {
     canvas.verticalLine(left, kRow - 3, kRow + 1, kGridCentre);
     canvas.verticalLine(right, kRow - 3, kRow + 1, kGridCentre);
     const double gap = 5;
-    const double width = canvas.textWidth(nameStyle, band.name) + gap +
-                         canvas.textWidth(rangeStyle, band.range);
+    const double width =
+        canvas.textWidth(nameStyle, band.name) + gap + canvas.textWidth(rangeStyle, band.range);
     const double start = std::round((left + right + 1) / 2.0 - width / 2);
     const double nameWidth = canvas.text(nameStyle, start, 373, Align::Left, band.name);
     canvas.text(rangeStyle, start + nameWidth + gap, 373, Align::Left, band.range);

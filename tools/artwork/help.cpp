@@ -108,8 +108,8 @@ void drawCard(Canvas& canvas, double x, double width, double iconColumn, const c
   for (const Item& item : items) {
     const double iconHeight = drawIcon(canvas, item.icon, x + 10, y + 1);
     const double textLeft = x + 16 + iconColumn;
-    const double textBottom = flowText(canvas, style, textLeft, y, x + width - 12 - textLeft,
-                                       item.text);
+    const double textBottom =
+        flowText(canvas, style, textLeft, y, x + width - 12 - textLeft, item.text);
     y = std::max(textBottom, y + iconHeight) + kItemGap;
   }
 }
@@ -134,23 +134,23 @@ void drawHelp(Canvas& canvas, bool stereo) {
                     : "*Gain* \u22126 to +6 dB per capsule. Drag to turn (with Ctrl finer, in "
                       "linear knob mode); wheel or arrow keys: 1.2 dB steps, with Shift "
                       "0.12 dB; Alt-click: 0 dB. Point at the gain to read its value."}});
-  drawCard(canvas, 265, 250, 50, "SOLO AND PROXIMITY",
-           {{Icon::Pre,
-             "*PRE* Hear one capsule alone, unshaped, before the pattern mix. Shift-click "
-             "PRE to hear both capsules mixed half and half."},
-            {Icon::Post,
-             "*POST* Hear only one capsule's share of the shaped mix. Click a lit button "
-             "again to return to the full mix."},
-            {Icon::Switch,
-             "*Prox. comp.* A low-shelf boost on the figure-eight signal that restores the "
-             "bass the chosen model loses at a distance: up to +8 dB for Rova E1, +2.9 dB for "
-             "Rova E2. The faint line in the graph shows it as mixed."},
-            {Icon::None,
-             stereo ? "*Routing* Inputs 1\u20134: left omni, right omni, left eight, right "
-                      "eight; outputs: left and right result.\n*Latency* 8192 samples, "
-                      "compensated by the host."
-                    : "*Routing* Input 1: omni, input 2: figure-eight; the result on both "
-                      "outputs.\n*Latency* 8192 samples, compensated by the host."}});
+  drawCard(
+      canvas, 265, 250, 50, "SOLO AND PROXIMITY",
+      {{Icon::Pre,
+        "*PRE* Hear one capsule alone, unshaped, before the pattern mix. Shift-click "
+        "PRE to hear both capsules mixed half and half."},
+       {Icon::Post,
+        "*POST* Hear only one capsule's share of the shaped mix. Click a lit button "
+        "again to return to the full mix."},
+       {Icon::Switch,
+        "*Prox. comp.* A low-shelf boost on the figure-eight signal that restores the "
+        "bass the chosen model loses at a distance: up to +8 dB for Rova E1, +2.9 dB for "
+        "Rova E2. The faint line in the graph shows it as mixed."},
+       {Icon::None, stereo ? "*Routing* Inputs 1\u20134: left omni, right omni, left eight, right "
+                             "eight; outputs: left and right result.\n*Latency* 8192 samples, "
+                             "compensated by the host."
+                           : "*Routing* Input 1: omni, input 2: figure-eight; the result on both "
+                             "outputs.\n*Latency* 8192 samples, compensated by the host."}});
   drawCard(canvas, 520, 250, 42, "DIRECTIVITY GRAPH",
            {{Icon::Handle,
              "*Handles* Low, Mid and High set the pattern at three frequencies: across for "

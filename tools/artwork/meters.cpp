@@ -41,7 +41,9 @@ void drawMeter(Canvas& canvas, bool lit) {
     const Zone zone = zoneOf(segment);
     Colour colour;
     if (lit)
-      colour = zone == Zone::Red ? kSegmentRed : zone == Zone::Amber ? kSegmentAmber : kSegmentGreen;
+      colour = zone == Zone::Red     ? kSegmentRed
+               : zone == Zone::Amber ? kSegmentAmber
+                                     : kSegmentGreen;
     else
       colour = zone == Zone::Red     ? kSegmentUnlitRed
                : zone == Zone::Amber ? kSegmentUnlitAmber

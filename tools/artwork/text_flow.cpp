@@ -38,7 +38,8 @@ std::vector<Word> splitWords(std::string_view text) {
     } else if (c == '*') {
       bold = !bold;
     } else {
-      if (current.runs.empty() || current.runs.back().bold != bold) current.runs.push_back({"", bold});
+      if (current.runs.empty() || current.runs.back().bold != bold)
+        current.runs.push_back({"", bold});
       current.runs.back().text += c;
     }
   }

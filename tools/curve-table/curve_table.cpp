@@ -18,9 +18,9 @@ constexpr int kBinCount = kFftSize / 2;
 constexpr int kBarWidth = 20;
 
 // Third-octave centre frequencies, 20 Hz to 20 kHz.
-constexpr double kFrequencies[] = {20,   25,   31.5, 40,   50,   63,   80,   100,  125,   160,   200,
-                                   250,  315,  400,  500,  630,  800,  1000, 1250, 1600,  2000,  2500,
-                                   3150, 4000, 5000, 6300, 8000, 10000, 12500, 16000, 20000};
+constexpr double kFrequencies[] = {
+    20,  25,   31.5, 40,   50,   63,   80,   100,  125,  160,  200,  250,   315,   400,   500,  630,
+    800, 1000, 1250, 1600, 2000, 2500, 3150, 4000, 5000, 6300, 8000, 10000, 12500, 16000, 20000};
 
 struct Setting {
   const char* name;
@@ -29,9 +29,12 @@ struct Setting {
 
 Setting defaultSetting() {
   return {"Default",
-          parameterDefault(kLowType),  parameterDefault(kLowFrequency),
-          parameterDefault(kMidType),  parameterDefault(kMidFrequency),
-          parameterDefault(kHighType), parameterDefault(kHighFrequency)};
+          parameterDefault(kLowType),
+          parameterDefault(kLowFrequency),
+          parameterDefault(kMidType),
+          parameterDefault(kMidFrequency),
+          parameterDefault(kHighType),
+          parameterDefault(kHighFrequency)};
 }
 
 constexpr Setting kExample = {"Example", 1.0, 100.0, 0.5, 1000.0, 0.0, 5000.0};
@@ -92,9 +95,10 @@ int main() {
   const Setting settings[] = {defaultSetting(), kExample};
   const std::vector<double> curves[] = {curveOf(settings[0]), curveOf(settings[1])};
 
-  std::printf("Directivity curve at %g kHz: omni weight w per frequency (1 = omni, 0.5 = cardioid, "
-              "0 = figure-eight)\n\n",
-              kSampleRate / 1000.0);
+  std::printf(
+      "Directivity curve at %g kHz: omni weight w per frequency (1 = omni, 0.5 = cardioid, "
+      "0 = figure-eight)\n\n",
+      kSampleRate / 1000.0);
   for (const Setting& setting : settings) printSetting(setting);
   std::printf("\n");
 

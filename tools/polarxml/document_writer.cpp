@@ -46,7 +46,8 @@ void writePolar(DocumentText& out, const char* section, const std::vector<double
 void writeResponse(DocumentText& out, const char* section, const std::vector<double>& levels) {
   out.line("<%s>", section);
   for (std::size_t k = 0; k < levels.size(); ++k)
-    out.line("<data frequency=\"%5ld\">%.3f</data>", std::lround(gridFrequency(static_cast<int>(k))), levels[k]);
+    out.line("<data frequency=\"%5ld\">%.3f</data>",
+             std::lround(gridFrequency(static_cast<int>(k))), levels[k]);
   out.line("</%s>", section);
 }
 
@@ -61,7 +62,8 @@ void writeMicrophone(DocumentText& out, const ModelledMicrophone& mic) {
   out.line("</microphone>");
 }
 
-void writeGroup(DocumentText& out, const char* group, const std::vector<ModelledMicrophone>& microphones) {
+void writeGroup(DocumentText& out, const char* group,
+                const std::vector<ModelledMicrophone>& microphones) {
   out.line("<%s>", group);
   for (const ModelledMicrophone& mic : microphones) writeMicrophone(out, mic);
   out.line("</%s>", group);
@@ -73,8 +75,8 @@ void writeFilters(DocumentText& out, const std::vector<ModelledFilter>& filters)
   for (const ModelledFilter& filter : filters) {
     out.line("<filter name=\"%s\">", filter.name.c_str());
     for (std::size_t k = 0; k < filter.dB.size(); ++k)
-      out.line("<data frequency=\"%ld\">%.6f</data>", static_cast<long>(std::floor(gridFrequency(static_cast<int>(k)))),
-               filter.dB[k]);
+      out.line("<data frequency=\"%ld\">%.6f</data>",
+               static_cast<long>(std::floor(gridFrequency(static_cast<int>(k)))), filter.dB[k]);
     out.line("</filter>");
   }
   out.line("</filters>");

@@ -25,7 +25,8 @@ double CosinePattern::at(double degrees) const {
   if (node == std::floor(node)) return values_[static_cast<std::size_t>(node)];
   const double radians = folded * std::numbers::pi / 180.0;
   double value = 0.0;
-  for (std::size_t j = 0; j < kNodes; ++j) value += coefficients_[j] * std::cos(static_cast<double>(j) * radians);
+  for (std::size_t j = 0; j < kNodes; ++j)
+    value += coefficients_[j] * std::cos(static_cast<double>(j) * radians);
   return value;
 }
 
@@ -38,7 +39,8 @@ double sign(double value) { return (value > 0.0) - (value < 0.0); }
 double endSlope(double hNear, double hFar, double deltaNear, double deltaFar) {
   const double slope = ((2.0 * hNear + hFar) * deltaNear - hNear * deltaFar) / (hNear + hFar);
   if (sign(slope) != sign(deltaNear)) return 0.0;
-  if (sign(deltaNear) != sign(deltaFar) && std::fabs(slope) > 3.0 * std::fabs(deltaNear)) return 3.0 * deltaNear;
+  if (sign(deltaNear) != sign(deltaFar) && std::fabs(slope) > 3.0 * std::fabs(deltaNear))
+    return 3.0 * deltaNear;
   return slope;
 }
 
@@ -78,8 +80,8 @@ double MonotoneCubic::at(double x) const {
   const double t = (x - x_[i]) / h;
   const double t2 = t * t;
   const double t3 = t2 * t;
-  return (2 * t3 - 3 * t2 + 1) * y_[i] + (t3 - 2 * t2 + t) * h * slopes_[i] + (-2 * t3 + 3 * t2) * y_[i + 1] +
-         (t3 - t2) * h * slopes_[i + 1];
+  return (2 * t3 - 3 * t2 + 1) * y_[i] + (t3 - 2 * t2 + t) * h * slopes_[i] +
+         (-2 * t3 + 3 * t2) * y_[i + 1] + (t3 - t2) * h * slopes_[i + 1];
 }
 
 }  // namespace polarxml

@@ -30,14 +30,16 @@ int main(int argc, char** argv) {
   const std::string text = polarxml::writeDocument(polarxml::buildMicrophoneModels());
   if (target == "-") {
     if (!writeAll(stdout, text)) {
-      std::fprintf(stderr, "polarxml-gen: could not write to standard output: %s\n", std::strerror(errno));
+      std::fprintf(stderr, "polarxml-gen: could not write to standard output: %s\n",
+                   std::strerror(errno));
       return 1;
     }
     return 0;
   }
   std::FILE* file = std::fopen(target.c_str(), "wb");
   if (file == nullptr) {
-    std::fprintf(stderr, "polarxml-gen: could not open '%s': %s\n", target.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "polarxml-gen: could not open '%s': %s\n", target.c_str(),
+                 std::strerror(errno));
     return 1;
   }
   const bool written = writeAll(file, text);

@@ -44,7 +44,8 @@ std::vector<double> proximityCurve(double mix) {
   constexpr double kCornerHz = 100.0;
   std::vector<double> boost(kGridPoints);
   for (int k = 0; k < kGridPoints; ++k) {
-    const std::complex<double> shelf = 1.0 + mix / std::complex<double>(1.0, gridFrequency(k) / kCornerHz);
+    const std::complex<double> shelf =
+        1.0 + mix / std::complex<double>(1.0, gridFrequency(k) / kCornerHz);
     boost[k] = 20.0 * std::log10(std::abs(shelf));
   }
   return boost;
@@ -86,10 +87,12 @@ ModelledMicrophone microphone(std::string name, const PolarValues& low, const Po
 
 ModelledDocument buildMicrophoneModels() {
   ModelledDocument document;
-  document.omni.push_back(microphone("Rova O1", kOmniLow, kOmniHigh, flatResponse(0.0), response(kOmniDiffuse)));
+  document.omni.push_back(
+      microphone("Rova O1", kOmniLow, kOmniHigh, flatResponse(0.0), response(kOmniDiffuse)));
   // A presence rise around 10 kHz; a hair below 0 dB at 20 Hz.
   document.omni.push_back(microphone("Rova O2", kOmniLow, kOmniHigh,
-                                     response({-0.0003, -0.002, -0.022, 3.484, 1.501}), response(kOmniDiffuse)));
+                                     response({-0.0003, -0.002, -0.022, 3.484, 1.501}),
+                                     response(kOmniDiffuse)));
   // Figure-eight models measured in the far field: the bass falls away without the
   // proximity boost, and the top octave rolls off.
   document.eight.push_back(microphone("Rova E1", kEightOneLow, kEightOneHigh,

@@ -16,8 +16,8 @@ struct ModelledMicrophone {
 };
 
 struct ModelledFilter {
-  std::string name;       // the figure-eight model the curve belongs to
-  std::vector<double> dB; // boost at each grid frequency
+  std::string name;        // the figure-eight model the curve belongs to
+  std::vector<double> dB;  // boost at each grid frequency
 };
 
 struct ModelledDocument {

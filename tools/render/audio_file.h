@@ -53,7 +53,8 @@ class AudioWriter {
  public:
   // Writes into the pending file; nothing reaches the target before commit(). A WAV
   // file too long for the WAV header's 32-bit sizes is written as RF64.
-  static host::Result<std::unique_ptr<AudioWriter>> create(std::unique_ptr<PendingFile> file, const AudioFormat& format,
+  static host::Result<std::unique_ptr<AudioWriter>> create(std::unique_ptr<PendingFile> file,
+                                                           const AudioFormat& format,
                                                            std::int64_t expectedFrames);
   ~AudioWriter();
   AudioWriter(const AudioWriter&) = delete;

@@ -22,9 +22,12 @@ fs::path toolFolder() {
 
 const char* bundleNameForChannels(int channels) {
   switch (channels) {
-    case 4: return kStereoBundleName;
-    case 2: return kMonoBundleName;
-    default: return nullptr;
+    case 4:
+      return kStereoBundleName;
+    case 2:
+      return kMonoBundleName;
+    default:
+      return nullptr;
   }
 }
 
@@ -45,11 +48,12 @@ host::Result<std::string> locateBundle(const std::string& bundleName) {
   for (const std::string& folder : bundleSearchFolders()) {
     const fs::path candidate = fs::path(folder) / bundleName;
     std::error_code error;
-    if (fs::is_directory(candidate, error)) return host::Result<std::string>::success(candidate.string());
+    if (fs::is_directory(candidate, error))
+      return host::Result<std::string>::success(candidate.string());
     tried += (tried.empty() ? "" : ", ") + folder;
   }
-  return host::Result<std::string>::failure(bundleName + std::string(" not found (looked in ") + tried +
-                                            "); build it, or name a bundle with --plugin");
+  return host::Result<std::string>::failure(bundleName + std::string(" not found (looked in ") +
+                                            tried + "); build it, or name a bundle with --plugin");
 }
 
 }  // namespace render

@@ -37,8 +37,8 @@ std::optional<int> parseBlockSize(const std::string& text) {
 }
 
 bool isRenderOnlyOptionSet(const Options& options) {
-  return !options.outputPath.empty() || !options.statePath.empty() || !options.saveStatePath.empty() ||
-         !options.assignments.empty() || options.keepFormat;
+  return !options.outputPath.empty() || !options.statePath.empty() ||
+         !options.saveStatePath.empty() || !options.assignments.empty() || options.keepFormat;
 }
 
 // What each command needs, once every argument has been read.
@@ -53,7 +53,8 @@ std::optional<std::string> missingPiece(const Options& options) {
       return std::nullopt;
     case Command::kDemo:
       if (!options.inputPath.empty() || isRenderOnlyOptionSet(options))
-        return "--demo makes its own input and settings; it takes only a folder, --plugin and --block";
+        return "--demo makes its own input and settings; it takes only a folder, --plugin and "
+               "--block";
       return std::nullopt;
     case Command::kHelp:
       return std::nullopt;
@@ -79,7 +80,8 @@ host::Result<Options> parseCommandLine(const std::vector<std::string>& arguments
     std::string name = argument;
     std::string inlineValue;
     bool hasInline = false;
-    if (const auto equals = argument.find('='); argument.rfind("--", 0) == 0 && equals != std::string::npos) {
+    if (const auto equals = argument.find('=');
+        argument.rfind("--", 0) == 0 && equals != std::string::npos) {
       name = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
       hasInline = true;
@@ -119,9 +121,12 @@ host::Result<Options> parseCommandLine(const std::vector<std::string>& arguments
       std::string text;
       problem = take(text);
       if (!problem) {
-        if (auto size = parseBlockSize(text)) options.blockSize = *size;
-        else problem = "--block takes a whole number of samples from " + std::to_string(kMinimumBlockSize) + " to " +
-                       std::to_string(kMaximumBlockSize) + ", not '" + text + "'";
+        if (auto size = parseBlockSize(text))
+          options.blockSize = *size;
+        else
+          problem = "--block takes a whole number of samples from " +
+                    std::to_string(kMinimumBlockSize) + " to " + std::to_string(kMaximumBlockSize) +
+                    ", not '" + text + "'";
       }
     } else if (name == "--keep-format") {
       problem = flag();
@@ -134,12 +139,15 @@ host::Result<Options> parseCommandLine(const std::vector<std::string>& arguments
       options.pluginMessages = true;
     } else if (name == "--list-parameters") {
       problem = flag();
-      if (!problem && !choose(Command::kListParameters)) problem = "--list-parameters and --demo exclude each other";
+      if (!problem && !choose(Command::kListParameters))
+        problem = "--list-parameters and --demo exclude each other";
     } else if (name == "--demo") {
       if (!choose(Command::kDemo)) problem = "--list-parameters and --demo exclude each other";
       // The folder is optional: a following word that is no option is the folder.
-      else if (hasInline) options.demoFolder = inlineValue;
-      else if (reader.index + 1 < arguments.size() && arguments[reader.index + 1].rfind("--", 0) != 0)
+      else if (hasInline)
+        options.demoFolder = inlineValue;
+      else if (reader.index + 1 < arguments.size() &&
+               arguments[reader.index + 1].rfind("--", 0) != 0)
         options.demoFolder = arguments[++reader.index];
     } else {
       problem = "unknown option '" + argument + "' (see --help)";

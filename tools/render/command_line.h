@@ -19,14 +19,14 @@ struct Options {
   Command command = Command::kRender;
   std::string inputPath;
   std::string outputPath;
-  std::string pluginPath;     // empty: chosen by the input's channel count
-  std::string statePath;      // processor state to load before the settings
-  std::string saveStatePath;  // processor state to write after the settings
+  std::string pluginPath;                // empty: chosen by the input's channel count
+  std::string statePath;                 // processor state to load before the settings
+  std::string saveStatePath;             // processor state to write after the settings
   std::vector<std::string> assignments;  // "Title=plain value" or "ID=normalized value", in order
   int blockSize = 1024;
-  bool keepFormat = false;     // write the input's container and sample encoding
-  bool showProgress = true;    // the bar appears only when standard error is a terminal
-  bool pluginMessages = false; // the plug-in's own diagnostic lines, on standard error
+  bool keepFormat = false;      // write the input's container and sample encoding
+  bool showProgress = true;     // the bar appears only when standard error is a terminal
+  bool pluginMessages = false;  // the plug-in's own diagnostic lines, on standard error
   std::string demoFolder;
 };
 

@@ -76,14 +76,16 @@ DemoChannels silentChannels(std::size_t length) {
 }  // namespace
 
 int sideSourceDelay(int sampleRate) {
-  return static_cast<int>(std::lround(kPairSpacingMetres / kSpeedOfSoundMetresPerSecond * sampleRate));
+  return static_cast<int>(
+      std::lround(kPairSpacingMetres / kSpeedOfSoundMetresPerSecond * sampleRate));
 }
 
 DemoRecording synthesiseDemoRecording(int sampleRate, double seconds) {
   const auto length = static_cast<std::size_t>(std::lround(seconds * sampleRate));
   const std::vector<double> front = pinkNoise(length, 0x4C6F6265ULL, kSourceRms);
   std::vector<double> side = pinkNoise(length, 0x53686966ULL, kSourceRms);
-  for (std::size_t n = 0; n < length; ++n) side[n] *= burstEnvelope(static_cast<double>(n) / sampleRate);
+  for (std::size_t n = 0; n < length; ++n)
+    side[n] *= burstEnvelope(static_cast<double>(n) / sampleRate);
 
   DemoRecording recording;
   recording.sampleRate = sampleRate;
@@ -93,8 +95,10 @@ DemoRecording synthesiseDemoRecording(int sampleRate, double seconds) {
   const std::size_t delay = static_cast<std::size_t>(sideSourceDelay(sampleRate));
   for (std::size_t n = 0; n < length; ++n) {
     // On axis: both omnis and both figure-eights, at the same moment.
-    for (int channel = 0; channel < 2; ++channel) recording.onAxis[channel][n] = static_cast<float>(front[n]);
-    for (int channel = 2; channel < 4; ++channel) recording.onAxis[channel][n] = static_cast<float>(eightPickupFront * front[n]);
+    for (int channel = 0; channel < 2; ++channel)
+      recording.onAxis[channel][n] = static_cast<float>(front[n]);
+    for (int channel = 2; channel < 4; ++channel)
+      recording.onAxis[channel][n] = static_cast<float>(eightPickupFront * front[n]);
     // At 90°: the omnis only (cos 90° is 0 for the figure-eights), MicR later than MicL.
     recording.side[0][n] = static_cast<float>(side[n]);
     recording.side[1][n] = n >= delay ? static_cast<float>(side[n - delay]) : 0.0f;

@@ -8,8 +8,9 @@
 namespace render {
 
 // Changes in dB per band of octaveBandCentres(), for each source.
-std::string demoReport(const std::vector<double>& onAxisChanges, const std::vector<double>& sideChanges,
-                       const std::string& folder, const std::string& pluginName);
+std::string demoReport(const std::vector<double>& onAxisChanges,
+                       const std::vector<double>& sideChanges, const std::string& folder,
+                       const std::string& pluginName);
 
 // A level change as the report shows it: "+0.0 dB", "-6.1 dB", "< -100 dB".
 std::string changeText(double decibels);

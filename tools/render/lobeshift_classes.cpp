@@ -8,7 +8,9 @@ using Steinberg::FUID;
 
 const LobeshiftClass* lobeshiftClassOf(const FUID& processorClassId) {
   static const LobeshiftClass stereo{
-      "stereo", {"MicL omni", "MicR omni", "MicL figure-eight", "MicR figure-eight"}, {"MicL", "MicR"}};
+      "stereo",
+      {"MicL omni", "MicR omni", "MicL figure-eight", "MicR figure-eight"},
+      {"MicL", "MicR"}};
   // The mono build puts its one result on both outputs.
   static const LobeshiftClass mono{"mono", {"omni", "figure-eight"}, {"result", "copy"}};
   if (processorClassId == lobeshift::kStereoBuild.processorUID) return &stereo;

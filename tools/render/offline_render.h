@@ -20,7 +20,8 @@ namespace render {
 
 // Delivers up to `frames` interleaved input frames; returns how many it delivered
 // (fewer only at the end of the recording), or why it could not.
-using FrameSource = std::function<host::Result<std::int64_t>(float* interleaved, std::int64_t frames)>;
+using FrameSource =
+    std::function<host::Result<std::int64_t>(float* interleaved, std::int64_t frames)>;
 // Takes interleaved output frames.
 using FrameSink = std::function<host::Status(const float* interleaved, std::int64_t frames)>;
 // Input frames done so far, of the total.
@@ -34,8 +35,9 @@ struct RenderResult {
 
 // `plugin` must be set up (block size `blockSize`) and active. `frames` is the length
 // of the recording; a source that runs dry earlier is a failure.
-host::Result<RenderResult> renderRecording(host::PluginInstance& plugin, std::int64_t frames, int blockSize,
-                                           const FrameSource& source, const FrameSink& sink,
+host::Result<RenderResult> renderRecording(host::PluginInstance& plugin, std::int64_t frames,
+                                           int blockSize, const FrameSource& source,
+                                           const FrameSink& sink,
                                            const ProgressReport& progress = {});
 
 }  // namespace render

@@ -37,14 +37,17 @@ std::string utf8Of(const Vst::TChar* text, std::size_t capacity) {
 }
 
 std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    text.remove_suffix(1);
   return text;
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
          });
 }
 
@@ -87,11 +90,19 @@ std::optional<double> plainNumber(std::string_view text, const std::string& unit
 std::string rangeText(const ParameterDescription& parameter) {
   std::string text;
   switch (parameter.kind) {
-    case ValueKind::kSwitch: text = "on or off"; break;
-    case ValueKind::kWhole: text = "a whole number from " + formatNumber(parameter.minimum) + " to " + formatNumber(parameter.maximum); break;
-    case ValueKind::kContinuous: text = formatNumber(parameter.minimum) + " to " + formatNumber(parameter.maximum); break;
+    case ValueKind::kSwitch:
+      text = "on or off";
+      break;
+    case ValueKind::kWhole:
+      text = "a whole number from " + formatNumber(parameter.minimum) + " to " +
+             formatNumber(parameter.maximum);
+      break;
+    case ValueKind::kContinuous:
+      text = formatNumber(parameter.minimum) + " to " + formatNumber(parameter.maximum);
+      break;
   }
-  if (!parameter.units.empty() && parameter.kind != ValueKind::kSwitch) text += " " + parameter.units;
+  if (!parameter.units.empty() && parameter.kind != ValueKind::kSwitch)
+    text += " " + parameter.units;
   return text;
 }
 
@@ -99,9 +110,12 @@ ValueKind lobeshiftKind(ParameterId id) {
   switch (id) {
     case kMicOmniType:
     case kMicEightType:
-    case kSoloState: return ValueKind::kWhole;
-    case kProximityCompensation: return ValueKind::kSwitch;
-    default: return ValueKind::kContinuous;
+    case kSoloState:
+      return ValueKind::kWhole;
+    case kProximityCompensation:
+      return ValueKind::kSwitch;
+    default:
+      return ValueKind::kContinuous;
   }
 }
 
@@ -141,7 +155,8 @@ ParameterCatalog ParameterCatalog::of(host::PluginInstance& plugin, const FUID& 
     } else {
       parameter.minimum = controller->normalizedParamToPlain(info.id, 0.0);
       parameter.maximum = controller->normalizedParamToPlain(info.id, 1.0);
-      parameter.defaultPlain = controller->normalizedParamToPlain(info.id, info.defaultNormalizedValue);
+      parameter.defaultPlain =
+          controller->normalizedParamToPlain(info.id, info.defaultNormalizedValue);
       parameter.kind = kindFromSteps(info.stepCount);
     }
     catalog.parameters_.push_back(parameter);
@@ -164,42 +179,50 @@ const ParameterDescription* ParameterCatalog::findById(Vst::ParamID id) const {
 }
 
 double ParameterCatalog::toNormalized(const ParameterDescription& parameter, double plain) const {
-  if (lobeshiftTable_ && parameter.id < kParameterTableRows) return plainToNormalized(parameter.id, plain);
+  if (lobeshiftTable_ && parameter.id < kParameterTableRows)
+    return plainToNormalized(parameter.id, plain);
   return controller_ != nullptr ? controller_->plainParamToNormalized(parameter.id, plain) : plain;
 }
 
 host::Result<ParameterChange> ParameterCatalog::resolve(std::string_view assignment) const {
   const auto equals = assignment.find('=');
   const std::string_view name = trimmed(assignment.substr(0, equals));
-  if (equals == std::string_view::npos || name.empty() || trimmed(assignment.substr(equals + 1)).empty())
-    return Resolved::failure("--set needs TITLE=VALUE or ID=VALUE, not '" + std::string(assignment) + "'");
+  if (equals == std::string_view::npos || name.empty() ||
+      trimmed(assignment.substr(equals + 1)).empty())
+    return Resolved::failure("--set needs TITLE=VALUE or ID=VALUE, not '" +
+                             std::string(assignment) + "'");
   const std::string_view valueText = trimmed(assignment.substr(equals + 1));
 
-  const bool byId = std::all_of(name.begin(), name.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  const bool byId = std::all_of(name.begin(), name.end(),
+                                [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
   const ParameterDescription* parameter = nullptr;
   if (byId) {
     Vst::ParamID id = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), id);
     if (error == std::errc() && end == name.data() + name.size()) parameter = findById(id);
     if (parameter == nullptr)
-      return Resolved::failure("unknown parameter ID " + std::string(name) + " (--list-parameters shows the IDs)");
+      return Resolved::failure("unknown parameter ID " + std::string(name) +
+                               " (--list-parameters shows the IDs)");
   } else {
     parameter = findByTitle(name);
     if (parameter == nullptr)
-      return Resolved::failure("unknown parameter \"" + std::string(name) + "\" (--list-parameters shows the titles)");
+      return Resolved::failure("unknown parameter \"" + std::string(name) +
+                               "\" (--list-parameters shows the titles)");
   }
-  if (parameter->readOnly) return Resolved::failure("parameter \"" + parameter->title + "\" is read-only");
+  if (parameter->readOnly)
+    return Resolved::failure("parameter \"" + parameter->title + "\" is read-only");
 
   if (!byId) return resolveByTitle(*parameter, valueText);
   const auto normalized = wholeNumber(valueText);
   if (!normalized || *normalized < 0.0 || *normalized > 1.0)
     return Resolved::failure("parameter ID " + std::string(name) + " (\"" + parameter->title +
-                             "\") takes a normalized value from 0 to 1, not '" + std::string(valueText) + "'");
+                             "\") takes a normalized value from 0 to 1, not '" +
+                             std::string(valueText) + "'");
   return Resolved::success({parameter->id, *normalized});
 }
 
-host::Result<ParameterChange> ParameterCatalog::resolveByTitle(const ParameterDescription& parameter,
-                                                               std::string_view valueText) const {
+host::Result<ParameterChange> ParameterCatalog::resolveByTitle(
+    const ParameterDescription& parameter, std::string_view valueText) const {
   std::optional<double> plain;
   if (parameter.kind == ValueKind::kSwitch) {
     if (auto on = switchWord(valueText)) plain = *on ? parameter.maximum : parameter.minimum;
@@ -212,8 +235,8 @@ host::Result<ParameterChange> ParameterCatalog::resolveByTitle(const ParameterDe
                     (parameter.kind != ValueKind::kWhole || std::floor(*plain) == *plain) &&
                     (parameter.kind != ValueKind::kSwitch || *plain == low || *plain == high);
   if (!fits)
-    return Resolved::failure("\"" + parameter.title + "\" takes " + rangeText(parameter) + ", not '" +
-                             std::string(valueText) + "'");
+    return Resolved::failure("\"" + parameter.title + "\" takes " + rangeText(parameter) +
+                             ", not '" + std::string(valueText) + "'");
   return Resolved::success({parameter.id, std::clamp(toNormalized(parameter, *plain), 0.0, 1.0)});
 }
 

@@ -53,10 +53,12 @@ class ParameterCatalog {
   host::Result<ParameterChange> resolve(std::string_view assignment) const;
 
  private:
-  host::Result<ParameterChange> resolveByTitle(const ParameterDescription& parameter, std::string_view valueText) const;
+  host::Result<ParameterChange> resolveByTitle(const ParameterDescription& parameter,
+                                               std::string_view valueText) const;
 
   std::vector<ParameterDescription> parameters_;
-  Steinberg::Vst::IEditController* controller_ = nullptr;  // conversions of plug-ins other than Lobeshift
+  Steinberg::Vst::IEditController* controller_ =
+      nullptr;  // conversions of plug-ins other than Lobeshift
   bool lobeshiftTable_ = false;
 };
 

@@ -20,19 +20,23 @@ std::string rangeColumn(const ParameterDescription& parameter) {
 }
 
 std::string defaultColumn(const ParameterDescription& parameter) {
-  if (parameter.kind == ValueKind::kSwitch) return parameter.defaultPlain == parameter.maximum ? "on" : "off";
-  return formatNumber(parameter.defaultPlain) + (parameter.units.empty() ? "" : " " + parameter.units);
+  if (parameter.kind == ValueKind::kSwitch)
+    return parameter.defaultPlain == parameter.maximum ? "on" : "off";
+  return formatNumber(parameter.defaultPlain) +
+         (parameter.units.empty() ? "" : " " + parameter.units);
 }
 
 }  // namespace
 
 void printParameters(const ParameterCatalog& catalog, std::ostream& out) {
   char line[200];
-  std::snprintf(line, sizeof line, "  %3s  %-26s %-24s %s\n", "ID", "Title", "Plain values", "Default");
+  std::snprintf(line, sizeof line, "  %3s  %-26s %-24s %s\n", "ID", "Title", "Plain values",
+                "Default");
   out << line;
   for (const auto& parameter : catalog.parameters()) {
-    std::snprintf(line, sizeof line, "  %3u  %-26s %-24s %s%s\n", parameter.id, parameter.title.c_str(),
-                  rangeColumn(parameter).c_str(), defaultColumn(parameter).c_str(), parameter.readOnly ? " (read-only)" : "");
+    std::snprintf(line, sizeof line, "  %3u  %-26s %-24s %s%s\n", parameter.id,
+                  parameter.title.c_str(), rangeColumn(parameter).c_str(),
+                  defaultColumn(parameter).c_str(), parameter.readOnly ? " (read-only)" : "");
     out << line;
   }
 }
@@ -48,7 +52,8 @@ host::Status listParameters(const Options& options, std::ostream& out) {
   if (!bundle) return host::Status::failure(bundle.error());
   auto session = PluginSession::load(*bundle);
   if (!session) return host::Status::failure(session.error());
-  out << (*session)->name() << " (" << (*session)->bundlePath() << "): " << (*session)->parameters().parameters().size()
+  out << (*session)->name() << " (" << (*session)->bundlePath()
+      << "): " << (*session)->parameters().parameters().size()
       << " parameters; --set \"Title=plain value\" or --set \"ID=normalized value\"\n";
   printParameters((*session)->parameters(), out);
   return host::Status::success();

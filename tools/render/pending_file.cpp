@@ -26,7 +26,8 @@ std::array<std::atomic<bool>, kSlots> slotInUse{};
 
 extern "C" void removePendingFilesAndDie(int signalNumber) {
   for (int slot = 0; slot < kSlots; ++slot)
-    if (slotInUse[static_cast<std::size_t>(slot)].load()) unlink(pendingPaths[static_cast<std::size_t>(slot)].data());
+    if (slotInUse[static_cast<std::size_t>(slot)].load())
+      unlink(pendingPaths[static_cast<std::size_t>(slot)].data());
   std::signal(signalNumber, SIG_DFL);
   std::raise(signalNumber);
 }
@@ -71,13 +72,18 @@ std::string systemError(int error) { return std::strerror(error); }
 
 }  // namespace
 
-PendingFile::PendingFile(std::string targetPath, std::string temporaryPath, int descriptor, int slot)
-    : targetPath_(std::move(targetPath)), temporaryPath_(std::move(temporaryPath)), descriptor_(descriptor), slot_(slot) {}
+PendingFile::PendingFile(std::string targetPath, std::string temporaryPath, int descriptor,
+                         int slot)
+    : targetPath_(std::move(targetPath)),
+      temporaryPath_(std::move(temporaryPath)),
+      descriptor_(descriptor),
+      slot_(slot) {}
 
 host::Result<std::unique_ptr<PendingFile>> PendingFile::create(const std::string& targetPath) {
   using Created = host::Result<std::unique_ptr<PendingFile>>;
   std::error_code error;
-  if (fs::is_directory(targetPath, error)) return Created::failure("cannot write '" + targetPath + "': it is a folder");
+  if (fs::is_directory(targetPath, error))
+    return Created::failure("cannot write '" + targetPath + "': it is a folder");
 
   const fs::path target(targetPath);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -89,10 +95,12 @@ host::Result<std::unique_ptr<PendingFile>> PendingFile::create(const std::string
 
   installSignalHandlersOnce();
   const int descriptor = mkstemp(pattern.data());
-  if (descriptor < 0) return Created::failure("cannot write '" + targetPath + "': " + systemError(errno));
+  if (descriptor < 0)
+    return Created::failure("cannot write '" + targetPath + "': " + systemError(errno));
   fchmod(descriptor, newFileMode());
   const int slot = claimSlot(pattern);
-  return Created::success(std::unique_ptr<PendingFile>(new PendingFile(targetPath, pattern, descriptor, slot)));
+  return Created::success(
+      std::unique_ptr<PendingFile>(new PendingFile(targetPath, pattern, descriptor, slot)));
 }
 
 PendingFile::~PendingFile() {
@@ -110,7 +118,9 @@ host::Status PendingFile::commit() {
     descriptor_ = -1;
     if (!synced && syncError != EINVAL)
       return host::Status::failure("cannot write '" + targetPath_ + "': " + systemError(syncError));
-    if (!closed) return host::Status::failure("cannot write '" + targetPath_ + "': " + systemError(closeError));
+    if (!closed)
+      return host::Status::failure("cannot write '" + targetPath_ +
+                                   "': " + systemError(closeError));
   }
   if (rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0)
     return host::Status::failure("cannot write '" + targetPath_ + "': " + systemError(errno));
@@ -125,15 +135,20 @@ host::Status writeAll(PendingFile& file, const std::vector<char>& bytes) {
   while (written < bytes.size()) {
     const ssize_t count = write(file.descriptor(), bytes.data() + written, bytes.size() - written);
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return host::Status::failure("cannot write '" + file.targetPath() + "': " + systemError(errno));
-    if (count == 0) return host::Status::failure("cannot write '" + file.targetPath() + "': the device takes no more data");
+    if (count < 0)
+      return host::Status::failure("cannot write '" + file.targetPath() +
+                                   "': " + systemError(errno));
+    if (count == 0)
+      return host::Status::failure("cannot write '" + file.targetPath() +
+                                   "': the device takes no more data");
     written += static_cast<std::size_t>(count);
   }
   return host::Status::success();
 }
 
 bool isSameFile(const std::string& first, const std::string& second) {
-  struct stat a {}, b {};
+  struct stat a {
+  }, b{};
   if (stat(first.c_str(), &a) != 0 || stat(second.c_str(), &b) != 0) return false;
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

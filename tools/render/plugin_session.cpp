@@ -39,7 +39,8 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-PluginSession::PluginSession(std::shared_ptr<host::Module> module, std::unique_ptr<host::PluginInstance> instance,
+PluginSession::PluginSession(std::shared_ptr<host::Module> module,
+                             std::unique_ptr<host::PluginInstance> instance,
                              host::ClassInfo processorClass, std::string bundlePath)
     : module_(std::move(module)),
       instance_(std::move(instance)),
@@ -59,9 +60,11 @@ host::Result<std::unique_ptr<PluginSession>> PluginSession::load(const std::stri
   auto module = host::Module::load(bundlePath);
   if (!module) return Loaded::failure("cannot load plug-in: " + module.error());
   auto processorClass = (*module)->firstClassOf(kVstAudioEffectClass);
-  if (!processorClass) return Loaded::failure("cannot load plug-in " + bundlePath + ": " + processorClass.error());
+  if (!processorClass)
+    return Loaded::failure("cannot load plug-in " + bundlePath + ": " + processorClass.error());
   auto instance = host::PluginInstance::create(*module, processorClass->classId);
-  if (!instance) return Loaded::failure("cannot start plug-in " + bundlePath + ": " + instance.error());
+  if (!instance)
+    return Loaded::failure("cannot start plug-in " + bundlePath + ": " + instance.error());
   return Loaded::success(std::unique_ptr<PluginSession>(
       new PluginSession(*module, std::move(*instance), *processorClass, bundlePath)));
 }
@@ -76,14 +79,16 @@ std::vector<std::string> PluginSession::outputChannelNames() const {
       known != nullptr && static_cast<int>(known->outputNames.size()) == outputChannels_)
     return known->outputNames;
   std::vector<std::string> names;
-  for (int channel = 1; channel <= outputChannels_; ++channel) names.push_back(std::to_string(channel));
+  for (int channel = 1; channel <= outputChannels_; ++channel)
+    names.push_back(std::to_string(channel));
   return names;
 }
 
 host::Status PluginSession::startProcessing(double sampleRate, int blockSize) {
   if (host::Status setUp = instance_->setupProcessing(sampleRate, blockSize, Vst::kOffline); !setUp)
     return host::Status::failure(name() + ": " + setUp.error());
-  if (host::Status active = instance_->activate(); !active) return host::Status::failure(name() + ": " + active.error());
+  if (host::Status active = instance_->activate(); !active)
+    return host::Status::failure(name() + ": " + active.error());
   return host::Status::success();
 }
 
@@ -91,19 +96,26 @@ host::Status PluginSession::loadStateFile(const std::string& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0)
     return host::Status::failure("cannot read state file '" + path + "': " + std::strerror(errno));
-  if (!S_ISREG(info.st_mode)) return host::Status::failure("cannot read state file '" + path + "': it is not a file");
+  if (!S_ISREG(info.st_mode))
+    return host::Status::failure("cannot read state file '" + path + "': it is not a file");
   // The size comes first: a state of the wrong length is another plug-in's, or damaged.
   const auto size = static_cast<std::size_t>(info.st_size);
   if (stateSize_ != 0 && size != stateSize_)
-    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) + " bytes; a " + name() +
-                                 " state holds " + std::to_string(stateSize_));
+    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) +
+                                 " bytes; a " + name() + " state holds " +
+                                 std::to_string(stateSize_));
   if (size > kLargestStateFile)
-    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) + " bytes; too many for a plug-in state");
+    return host::Status::failure("state file '" + path + "' holds " + std::to_string(size) +
+                                 " bytes; too many for a plug-in state");
   std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return host::Status::failure("cannot read state file '" + path + "': " + std::strerror(errno));
+  if (!file.is_open())
+    return host::Status::failure("cannot read state file '" + path + "': " + std::strerror(errno));
   host::StateBytes bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.good() && !file.eof()) return host::Status::failure("cannot read state file '" + path + "'");
-  if (bytes.size() != size) return host::Status::failure("cannot read state file '" + path + "': it changed while being read");
+  if (!file.good() && !file.eof())
+    return host::Status::failure("cannot read state file '" + path + "'");
+  if (bytes.size() != size)
+    return host::Status::failure("cannot read state file '" + path +
+                                 "': it changed while being read");
   if (host::Status loaded = instance_->setState(bytes); !loaded)
     return host::Status::failure("state file '" + path + "' was refused: " + loaded.error());
   return host::Status::success();
@@ -119,7 +131,8 @@ host::Status PluginSession::applyAssignments(const std::vector<std::string>& ass
   // A parameter set twice keeps the later value: its queue holds one point per offset.
   for (const auto& change : changes) instance_->setParameter(change.id, change.normalized);
   if (const tresult applied = instance_->processParametersOnly(); applied != kResultOk)
-    return host::Status::failure(name() + " refused the parameter settings (result " + std::to_string(applied) + ")");
+    return host::Status::failure(name() + " refused the parameter settings (result " +
+                                 std::to_string(applied) + ")");
   return host::Status::success();
 }
 

@@ -41,8 +41,9 @@ class PluginSession {
   host::Result<host::StateBytes> currentState();
 
  private:
-  PluginSession(std::shared_ptr<host::Module> module, std::unique_ptr<host::PluginInstance> instance,
-                host::ClassInfo processorClass, std::string bundlePath);
+  PluginSession(std::shared_ptr<host::Module> module,
+                std::unique_ptr<host::PluginInstance> instance, host::ClassInfo processorClass,
+                std::string bundlePath);
 
   std::shared_ptr<host::Module> module_;
   std::unique_ptr<host::PluginInstance> instance_;

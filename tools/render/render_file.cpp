@@ -21,11 +21,14 @@ host::Status checkOutputsSpareInputs(const Options& options) {
     return !output.empty() && !input.empty() && (output == input || isSameFile(output, input));
   };
   if (clash(options.outputPath, options.inputPath))
-    return host::Status::failure("--out '" + options.outputPath + "' is the input file; it would be overwritten");
+    return host::Status::failure("--out '" + options.outputPath +
+                                 "' is the input file; it would be overwritten");
   if (clash(options.outputPath, options.statePath))
-    return host::Status::failure("--out '" + options.outputPath + "' is the state file given with --state");
+    return host::Status::failure("--out '" + options.outputPath +
+                                 "' is the state file given with --state");
   if (clash(options.saveStatePath, options.inputPath))
-    return host::Status::failure("--save-state '" + options.saveStatePath + "' is the input file; it would be overwritten");
+    return host::Status::failure("--save-state '" + options.saveStatePath +
+                                 "' is the input file; it would be overwritten");
   if (clash(options.saveStatePath, options.outputPath))
     return host::Status::failure("--save-state and --out name the same file");
   return host::Status::success();
@@ -33,13 +36,15 @@ host::Status checkOutputsSpareInputs(const Options& options) {
 
 std::string wrongChannelsMessage(const AudioReader& reader) {
   return "'" + reader.path() + "' has " + std::to_string(reader.format().channels) +
-         " channels; give 4 (MicL omni, MicR omni, MicL figure-eight, MicR figure-eight) for Lobeshift Stereo, "
+         " channels; give 4 (MicL omni, MicR omni, MicL figure-eight, MicR figure-eight) for "
+         "Lobeshift Stereo, "
          "2 (omni, figure-eight) for Lobeshift, or name a plug-in with --plugin";
 }
 
 // The plug-in for the recording: loaded, checked against the recording's channels,
 // running at its sample rate, with the state file and the settings applied.
-host::Result<std::unique_ptr<PluginSession>> preparePlugin(const Options& options, const AudioReader& reader) {
+host::Result<std::unique_ptr<PluginSession>> preparePlugin(const Options& options,
+                                                           const AudioReader& reader) {
   using Prepared = host::Result<std::unique_ptr<PluginSession>>;
   const AudioFormat& input = reader.format();
   if (options.pluginPath.empty() && bundleNameForChannels(input.channels) == nullptr)
@@ -51,8 +56,9 @@ host::Result<std::unique_ptr<PluginSession>> preparePlugin(const Options& option
   PluginSession& session = **loaded;
   if (session.inputChannels() != input.channels) {
     const std::string order = session.inputChannelOrder();
-    return Prepared::failure("'" + reader.path() + "' has " + std::to_string(input.channels) + " channels; " +
-                             session.name() + " takes " + std::to_string(session.inputChannels()) +
+    return Prepared::failure("'" + reader.path() + "' has " + std::to_string(input.channels) +
+                             " channels; " + session.name() + " takes " +
+                             std::to_string(session.inputChannels()) +
                              (order.empty() ? "" : " (" + order + ")"));
   }
   if (host::Status started = session.startProcessing(input.sampleRate, options.blockSize); !started)
@@ -73,11 +79,13 @@ struct ClaimedOutputs {
   std::unique_ptr<PendingFile> state;  // already holding the state, when one is asked for
 };
 
-host::Result<ClaimedOutputs> claimOutputs(const Options& options, PluginSession& session, const AudioReader& reader) {
+host::Result<ClaimedOutputs> claimOutputs(const Options& options, PluginSession& session,
+                                          const AudioReader& reader) {
   using Claimed = host::Result<ClaimedOutputs>;
   ClaimedOutputs claimed;
-  const AudioFormat output{reader.format().sampleRate, session.outputChannels(),
-                           outputFormatFor(options.outputPath, reader.format().sndfileFormat, options.keepFormat)};
+  const AudioFormat output{
+      reader.format().sampleRate, session.outputChannels(),
+      outputFormatFor(options.outputPath, reader.format().sndfileFormat, options.keepFormat)};
   claimed.format = output.sndfileFormat;
   auto outputFile = PendingFile::create(options.outputPath);
   if (!outputFile) return Claimed::failure(outputFile.error());
@@ -90,7 +98,8 @@ host::Result<ClaimedOutputs> claimOutputs(const Options& options, PluginSession&
   if (!state) return Claimed::failure(state.error());
   auto stateFile = PendingFile::create(options.saveStatePath);
   if (!stateFile) return Claimed::failure(stateFile.error());
-  if (host::Status written = writeAll(**stateFile, *state); !written) return Claimed::failure(written.error());
+  if (host::Status written = writeAll(**stateFile, *state); !written)
+    return Claimed::failure(written.error());
   claimed.state = std::move(*stateFile);
   return Claimed::success(std::move(claimed));
 }
@@ -100,12 +109,15 @@ host::Result<ClaimedOutputs> claimOutputs(const Options& options, PluginSession&
 host::Result<std::string> bundleFor(const Options& options, int inputChannels) {
   if (!options.pluginPath.empty()) return host::Result<std::string>::success(options.pluginPath);
   const char* bundle = bundleNameForChannels(inputChannels);
-  if (bundle == nullptr) return host::Result<std::string>::failure("no plug-in takes " + std::to_string(inputChannels) + " channels");
+  if (bundle == nullptr)
+    return host::Result<std::string>::failure("no plug-in takes " + std::to_string(inputChannels) +
+                                              " channels");
   return locateBundle(bundle);
 }
 
 host::Result<RenderSummary> renderFile(const Options& options) {
-  if (host::Status spared = checkOutputsSpareInputs(options); !spared) return Rendered::failure(spared.error());
+  if (host::Status spared = checkOutputsSpareInputs(options); !spared)
+    return Rendered::failure(spared.error());
   auto reader = AudioReader::open(options.inputPath);
   if (!reader) return Rendered::failure(reader.error());
   auto session = preparePlugin(options, **reader);
@@ -115,22 +127,30 @@ host::Result<RenderSummary> renderFile(const Options& options) {
 
   const double sampleRate = (*reader)->format().sampleRate;
   ProgressBar progress(stderr, options.showProgress, sampleRate);
-  const FrameSource source = [&](float* interleaved, std::int64_t frames) -> host::Result<std::int64_t> {
+  const FrameSource source = [&](float* interleaved,
+                                 std::int64_t frames) -> host::Result<std::int64_t> {
     const std::int64_t read = (*reader)->read(interleaved, frames);
-    if (read < 0) return host::Result<std::int64_t>::failure("cannot read '" + options.inputPath + "': " + (*reader)->lastError());
+    if (read < 0)
+      return host::Result<std::int64_t>::failure("cannot read '" + options.inputPath +
+                                                 "': " + (*reader)->lastError());
     return host::Result<std::int64_t>::success(read);
   };
-  const FrameSink sink = [&](const float* interleaved, std::int64_t frames) { return outputs->audio->write(interleaved, frames); };
+  const FrameSink sink = [&](const float* interleaved, std::int64_t frames) {
+    return outputs->audio->write(interleaved, frames);
+  };
   const auto started = std::chrono::steady_clock::now();
-  auto result = renderRecording((*session)->instance(), (*reader)->frames(), options.blockSize, source, sink,
-                                [&](std::int64_t done, std::int64_t total) { progress.update(done, total); });
+  auto result =
+      renderRecording((*session)->instance(), (*reader)->frames(), options.blockSize, source, sink,
+                      [&](std::int64_t done, std::int64_t total) { progress.update(done, total); });
   const auto finished = std::chrono::steady_clock::now();
   progress.finish();
   if (!result) return Rendered::failure(result.error());
 
-  if (host::Status committed = outputs->audio->commit(); !committed) return Rendered::failure(committed.error());
+  if (host::Status committed = outputs->audio->commit(); !committed)
+    return Rendered::failure(committed.error());
   if (outputs->state)
-    if (host::Status committed = outputs->state->commit(); !committed) return Rendered::failure(committed.error());
+    if (host::Status committed = outputs->state->commit(); !committed)
+      return Rendered::failure(committed.error());
 
   RenderSummary summary;
   summary.pluginName = (*session)->name();
@@ -157,20 +177,26 @@ void printSummary(const RenderSummary& summary, std::ostream& out) {
   const double duration = static_cast<double>(summary.result.frames) / summary.input.sampleRate;
   char line[160];
   out << summary.pluginName << " (" << summary.bundlePath << ")\n";
-  out << "  " << summary.inputPath << " -> " << summary.outputPath << " (" << describeFormat(summary.outputFormat) << ")\n";
-  std::snprintf(line, sizeof line, "  %.3f s at %d Hz (%lld frames), %d channels in, %zu out; latency of %lld samples compensated\n",
-                duration, summary.input.sampleRate, static_cast<long long>(summary.result.frames), summary.input.channels,
-                summary.result.peaks.size(), static_cast<long long>(summary.result.latency));
+  out << "  " << summary.inputPath << " -> " << summary.outputPath << " ("
+      << describeFormat(summary.outputFormat) << ")\n";
+  std::snprintf(line, sizeof line,
+                "  %.3f s at %d Hz (%lld frames), %d channels in, %zu out; latency of %lld samples "
+                "compensated\n",
+                duration, summary.input.sampleRate, static_cast<long long>(summary.result.frames),
+                summary.input.channels, summary.result.peaks.size(),
+                static_cast<long long>(summary.result.latency));
   out << line;
   if (summary.seconds > 0.0)
-    std::snprintf(line, sizeof line, "  rendered in %.2f s, %.1f x real time\n", summary.seconds, duration / summary.seconds);
+    std::snprintf(line, sizeof line, "  rendered in %.2f s, %.1f x real time\n", summary.seconds,
+                  duration / summary.seconds);
   else
     std::snprintf(line, sizeof line, "  rendered in no measurable time\n");
   out << line;
   out << "  peak:";
   bool clipped = false;
   for (std::size_t channel = 0; channel < summary.result.peaks.size(); ++channel) {
-    const std::string name = channel < summary.outputNames.size() ? summary.outputNames[channel] : std::to_string(channel + 1);
+    const std::string name = channel < summary.outputNames.size() ? summary.outputNames[channel]
+                                                                  : std::to_string(channel + 1);
     out << (channel == 0 ? " " : ", ") << name << " " << peakText(summary.result.peaks[channel]);
     clipped = clipped || summary.result.peaks[channel] > 1.0f;
   }

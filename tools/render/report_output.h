@@ -6,7 +6,6 @@
 // pointed at /dev/null, or at standard error when the user asks to see them.
 
 #include <ext/stdio_filebuf.h>
-
 #include <memory>
 #include <ostream>
 

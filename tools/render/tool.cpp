@@ -19,7 +19,8 @@ int fail(std::ostream& err, const std::string& message, int status = kExitFailur
 
 }  // namespace
 
-int runTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, ReportOutput* pluginLines) {
+int runTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            ReportOutput* pluginLines) {
   auto options = parseCommandLine(arguments);
   if (!options) return fail(err, options.error(), kExitUsage);
   if (options->pluginMessages && pluginLines != nullptr) pluginLines->showPluginLines();

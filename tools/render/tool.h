@@ -8,8 +8,8 @@
 namespace render {
 
 constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;      // the render (or the demo) could not be done
-constexpr int kExitUsage = 2;        // the command line is wrong
+constexpr int kExitFailure = 1;  // the render (or the demo) could not be done
+constexpr int kExitUsage = 2;    // the command line is wrong
 
 class ReportOutput;
 

@@ -80,14 +80,17 @@ void addButtons(CFrame* frame) {
     CCoord width;
     CCoord height;
   };
-  const Row rows[] = {{"onOffButton.png", 52, 17.5}, {"PreButton.png", 52, 18}, {"PostButton.png", 52, 18},
+  const Row rows[] = {{"onOffButton.png", 52, 17.5},
+                      {"PreButton.png", 52, 18},
+                      {"PostButton.png", 52, 18},
                       {"peakLED.png", 21, 13}};
   CCoord y = 32;
   for (const Row& row : rows) {
     Bitmap bitmap(row.bitmap);
     for (int state = 0; state < 2; ++state) {
       const CCoord x = 230 + state * 70;
-      auto* button = new CMovieButton(CRect(x, y, x + row.width, y + row.height), nullptr, 0, bitmap);
+      auto* button =
+          new CMovieButton(CRect(x, y, x + row.width, y + row.height), nullptr, 0, bitmap);
       button->setValue(static_cast<float>(state));
       frame->addView(button);
     }
@@ -146,9 +149,11 @@ void paintShapes(CDrawContext* context, const CRect& size, CFrame*) {
   // Handle squares as the graph draws them: idle, then dragged.
   context->setFrameColor(kBlackCColor);
   context->setFillColor(CColor(127, 127, 127, 255));
-  context->drawRect(CRect(0, 0, 12, 12).offset(origin.x + 10, origin.y + 10), kDrawFilledAndStroked);
+  context->drawRect(CRect(0, 0, 12, 12).offset(origin.x + 10, origin.y + 10),
+                    kDrawFilledAndStroked);
   context->setFillColor(CColor(90, 90, 90, 255));
-  context->drawRect(CRect(0, 0, 12, 12).offset(origin.x + 30, origin.y + 10), kDrawFilledAndStroked);
+  context->drawRect(CRect(0, 0, 12, 12).offset(origin.x + 30, origin.y + 10),
+                    kDrawFilledAndStroked);
   // A translucent highlight row, as the selector's hover.
   context->setFillColor(CColor(50, 50, 50, 40));
   context->drawRect(CRect(0, 0, 80, 16).offset(origin.x + 55, origin.y + 8), kDrawFilled);
@@ -170,7 +175,8 @@ void paintPolar(CDrawContext* context, const CRect& size, CFrame* frame) {
   context->setFrameColor(CColor(90, 95, 105, 255));
   context->drawLine(CPoint(size.left, size.top + 60), CPoint(size.right, size.top + 60));
   context->drawLine(CPoint(size.left + 60, size.top), CPoint(size.left + 60, size.bottom));
-  COffscreenContext* offscreen = COffscreenContext::create(frame, size.getWidth(), size.getHeight());
+  COffscreenContext* offscreen =
+      COffscreenContext::create(frame, size.getWidth(), size.getHeight());
   offscreen->setFrameColor(CColor(120, 120, 120, 255));
   offscreen->setDrawMode(kAntiAliasing);
   offscreen->setLineWidth(1.5);
@@ -199,8 +205,8 @@ void addDrawing(CFrame* frame) {
 void addSplash(CFrame* frame) {
   caption(frame, CRect(20, 240, 400, 256), "CSplashScreen: clicked hotspot, overlay shown below");
   Bitmap credits("creditsStereo.png");
-  auto* hotspot = new CSplashScreen(CRect(20, 260, 120, 280), nullptr, 30, credits, CRect(20, 290, 680, 390),
-                                    CPoint(60, 120));
+  auto* hotspot = new CSplashScreen(CRect(20, 260, 120, 280), nullptr, 30, credits,
+                                    CRect(20, 290, 680, 390), CPoint(60, 120));
   frame->addView(hotspot);
   auto* hotspotLabel = new CTextLabel(CRect(20, 260, 120, 280), "hotspot");
   hotspotLabel->setBackColor(CColor(70, 80, 95, 255));

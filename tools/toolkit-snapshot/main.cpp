@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const char* path = argc == 2 ? argv[1] : "toolkit-snapshot.png";
-  auto* frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, snapshot::kPanelWidth, snapshot::kPanelHeight), nullptr);
+  auto* frame = new VSTGUI::CFrame(
+      VSTGUI::CRect(0, 0, snapshot::kPanelWidth, snapshot::kPanelHeight), nullptr);
   if (!frame->open(nullptr, VSTGUI::kOffscreen)) {
     std::fprintf(stderr, "cannot open an offscreen frame\n");
     frame->forget();

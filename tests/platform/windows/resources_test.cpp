@@ -1,13 +1,14 @@
 // The resources windres compiled into this test program, found by name as the modules find
 // theirs; and the folder the program was loaded from.
 
+#include "platform/resources.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "platform/module_path.h"
-#include "platform/resources.h"
 
 namespace {
 
@@ -29,12 +30,12 @@ TEST(WindowsResources, TheMicrophoneDocumentIsFoundByNameWithoutRegardToCase) {
 }
 
 TEST(WindowsResources, TheSeventeenBitmapsArePngsOfTypePng) {
-  const char* const names[] = {
-      "back.png",        "creditsMono.png", "creditsStereo.png", "eightSelector.png",
-      "eightText.png",   "gain.png",        "helpMono.png",      "helpStereo.png",
-      "meterOff.png",    "meterOn.png",     "omniSelector.png",  "omniText.png",
-      "onOffButton.png", "peakLED.png",     "poti.png",          "PostButton.png",
-      "PreButton.png"};
+  const char* const names[] = {"back.png",          "creditsMono.png",  "creditsStereo.png",
+                               "eightSelector.png", "eightText.png",    "gain.png",
+                               "helpMono.png",      "helpStereo.png",   "meterOff.png",
+                               "meterOn.png",       "omniSelector.png", "omniText.png",
+                               "onOffButton.png",   "peakLED.png",      "poti.png",
+                               "PostButton.png",    "PreButton.png"};
   static_assert(sizeof names / sizeof names[0] == 17);
   for (const char* name : names) {
     platform::Resource bitmap;

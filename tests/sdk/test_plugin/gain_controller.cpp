@@ -23,7 +23,8 @@ tresult PLUGIN_API GainController::initialize(FUnknown* context) {
   // Starts apart from the processor's 0.5, so a test sees the host hand over the processor's state.
   parameters.addParameter(STR16("Gain"), STR16(""), 0, 0.0, ParameterInfo::kCanAutomate, kGain);
   parameters.addParameter(STR16("Level"), STR16(""), 0, 0.0, ParameterInfo::kIsReadOnly, kLevel);
-  parameters.addParameter(STR16("Output Peak"), STR16(""), 0, 0.0, ParameterInfo::kIsReadOnly, kOutputPeak);
+  parameters.addParameter(STR16("Output Peak"), STR16(""), 0, 0.0, ParameterInfo::kIsReadOnly,
+                          kOutputPeak);
   return kResultOk;
 }
 
@@ -53,7 +54,8 @@ tresult PLUGIN_API GainController::notify(IMessage* message) {
 void GainController::simulateEdit(IAttributeList& attributes) {
   int64 id = 0;
   double value = 0.0;
-  if (attributes.getInt("id", id) == kResultOk && attributes.getFloat("value", value) == kResultOk) {
+  if (attributes.getInt("id", id) == kResultOk &&
+      attributes.getFloat("value", value) == kResultOk) {
     const auto tag = static_cast<ParamID>(id);
     setParamNormalized(tag, value);
     beginEdit(tag);

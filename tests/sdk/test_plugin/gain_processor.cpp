@@ -56,7 +56,8 @@ void GainProcessor::applyParameterChanges(IParameterChanges* changes) {
     if (queue == nullptr || queue->getParameterId() != kGain) continue;
     int32 offset = 0;
     ParamValue value = 0.0;
-    if (queue->getPoint(queue->getPointCount() - 1, offset, value) == kResultOk) gain_ = static_cast<float>(value);
+    if (queue->getPoint(queue->getPointCount() - 1, offset, value) == kResultOk)
+      gain_ = static_cast<float>(value);
   }
 }
 
@@ -77,7 +78,8 @@ tresult PLUGIN_API GainProcessor::process(ProcessData& data) {
   const auto samples = static_cast<size_t>(data.numSamples);
   if (in.silenceFlags != 0) {
     out.silenceFlags = in.silenceFlags;
-    for (int32 c = 0; c < out.numChannels; ++c) std::memset(out.channelBuffers32[c], 0, samples * sizeof(float));
+    for (int32 c = 0; c < out.numChannels; ++c)
+      std::memset(out.channelBuffers32[c], 0, samples * sizeof(float));
     return kResultOk;
   }
   const float factor = 2.0f * gain_.load();

@@ -7,7 +7,8 @@ namespace gain_plugin {
 
 inline bool readGainState(Steinberg::IBStream* state, float& gain) {
   Steinberg::int32 read = 0;
-  return state != nullptr && state->read(&gain, sizeof gain, &read) == Steinberg::kResultOk && read == sizeof gain;
+  return state != nullptr && state->read(&gain, sizeof gain, &read) == Steinberg::kResultOk &&
+         read == sizeof gain;
 }
 
 inline bool writeGainState(Steinberg::IBStream* state, float gain) {

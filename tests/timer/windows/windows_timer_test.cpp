@@ -1,9 +1,8 @@
 // The plug-in's periodic timer on Windows' own window-less timers, in real time: ticks arrive
 // as timer messages while the thread that started the timer dispatches its messages.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <functional>
@@ -88,7 +87,7 @@ TEST_F(WindowsTimer, TwoTimersTickOnlyTheirOwnDelegates) {
 TEST_F(WindowsTimer, StartStopAndSetIntervalFollowTheTimersState) {
   RecordingDelegate delegate;
   PlugIn_Timer timer(&delegate, 50);
-  EXPECT_FALSE(timer.stop());  // stopped: nothing to stop
+  EXPECT_FALSE(timer.stop());          // stopped: nothing to stop
   EXPECT_TRUE(timer.setInterval(30));  // stored, still stopped
   EXPECT_FALSE(timer.isRunning());
   EXPECT_FALSE(timer.setInterval(30));  // the current value: nothing changes

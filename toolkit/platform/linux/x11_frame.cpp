@@ -39,7 +39,8 @@ bool withoutXErrors(Display* display, Requests&& requests) {
 
 }  // namespace
 
-X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size, unsigned long parentWindow,
+X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size,
+                                           unsigned long parentWindow,
                                            const SharedPointer<X11::IRunLoop>& runLoop) {
   if (!runLoop) {
     diag::write("Editor window: the host offers no run loop, so the window cannot be served\n");
@@ -54,14 +55,17 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
   const unsigned width = static_cast<unsigned>(std::max(1.0, std::ceil(size.getWidth())));
   const unsigned height = static_cast<unsigned>(std::max(1.0, std::ceil(size.getHeight())));
   Window window = 0;
-  const bool created = parentWindow != 0 && withoutXErrors(display, [&] {
-    XSetWindowAttributes attributes{};
-    attributes.background_pixmap = None;  // we paint every pixel; no flash of a background
-    attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
-                            LeaveWindowMask | KeyPressMask | KeyReleaseMask | StructureNotifyMask;
-    window = XCreateWindow(display, parentWindow, 0, 0, width, height, 0, CopyFromParent, InputOutput, CopyFromParent,
-                           CWBackPixmap | CWEventMask, &attributes);
-  });
+  const bool created =
+      parentWindow != 0 && withoutXErrors(display, [&] {
+        XSetWindowAttributes attributes{};
+        attributes.background_pixmap = None;  // we paint every pixel; no flash of a background
+        attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask |
+                                PointerMotionMask | EnterWindowMask | LeaveWindowMask |
+                                KeyPressMask | KeyReleaseMask | StructureNotifyMask;
+        window =
+            XCreateWindow(display, parentWindow, 0, 0, width, height, 0, CopyFromParent,
+                          InputOutput, CopyFromParent, CWBackPixmap | CWEventMask, &attributes);
+      });
   if (!created || window == 0) {
     diag::write("Editor window: cannot open a window in the parent window 0x%lx\n", parentWindow);
     XCloseDisplay(display);
@@ -84,13 +88,14 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
   return platformFrame;
 }
 
-X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, Display* display,
-                                   unsigned long window, const SharedPointer<X11::IRunLoop>& runLoop)
+X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
+                                   Display* display, unsigned long window,
+                                   const SharedPointer<X11::IRunLoop>& runLoop)
     : frame_(frame), buffer_(frame, size), display_(display), window_(window), runLoop_(runLoop) {
   XWindowAttributes attributes;
   XGetWindowAttributes(display_, window_, &attributes);
-  windowSurface_ =
-      cairo_xlib_surface_create(display_, window_, attributes.visual, buffer_.getWidth(), buffer_.getHeight());
+  windowSurface_ = cairo_xlib_surface_create(display_, window_, attributes.visual,
+                                             buffer_.getWidth(), buffer_.getHeight());
 }
 
 X11PlatformFrame::~X11PlatformFrame() {
@@ -155,7 +160,8 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
       if (bit & (kButton4 | kButton5)) extraButtons_ |= bit;
       int32_t buttons = bit | X11::buttonsOfState(press.state) | extraButtons_;
       const CPoint delta = where - lastPressWhere_;
-      if (press.button == lastPressButton_ && press.time - lastPressTime_ <= kDoubleClickMilliseconds &&
+      if (press.button == lastPressButton_ &&
+          press.time - lastPressTime_ <= kDoubleClickMilliseconds &&
           std::abs(delta.x) <= kDoubleClickDistance && std::abs(delta.y) <= kDoubleClickDistance) {
         buttons |= kDoubleClick;
         lastPressButton_ = 0;  // a third press starts over
@@ -191,7 +197,9 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
     case LeaveNotify: {
       const XCrossingEvent& crossing = event.xcrossing;
       // A drag that leaves the window still belongs to the view that started it.
-      if (crossing.mode != NotifyNormal || (crossing.state & (Button1Mask | Button2Mask | Button3Mask))) break;
+      if (crossing.mode != NotifyNormal ||
+          (crossing.state & (Button1Mask | Button2Mask | Button3Mask)))
+        break;
       CPoint where(crossing.x, crossing.y);
       frame_->platformOnMouseExited(where, X11::modifiersOfState(crossing.state));
       break;
@@ -218,7 +226,8 @@ void X11PlatformFrame::show(const std::vector<CRect>& rects) {
   if (rects.empty()) return;
   cairo_surface_flush(buffer_.getSurface());
   cairo_t* cairo = cairo_create(windowSurface_);
-  for (const CRect& rect : rects) cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+  for (const CRect& rect : rects)
+    cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
   cairo_clip(cairo);
   cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(cairo, buffer_.getSurface(), 0, 0);

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "toolkit/platform/paint_buffer.h"
 #include "toolkit/platform/linux/x11_run_loop.h"
+#include "toolkit/platform/paint_buffer.h"
 
 typedef struct _XDisplay Display;
 union _XEvent;
@@ -18,7 +18,8 @@ class X11PlatformFrame : public IPlatformFrame, private X11::IEventHandler {
  public:
   // nullptr, with a diagnostic line, when the display, the parent window or the run
   // loop is not there.
-  static X11PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size, unsigned long parentWindow,
+  static X11PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size,
+                                  unsigned long parentWindow,
                                   const SharedPointer<X11::IRunLoop>& runLoop);
   ~X11PlatformFrame() override;
   X11PlatformFrame(const X11PlatformFrame&) = delete;
@@ -34,8 +35,8 @@ class X11PlatformFrame : public IPlatformFrame, private X11::IEventHandler {
   Display* getDisplay() const { return display_; }
 
  private:
-  X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, Display* display, unsigned long window,
-                   const SharedPointer<X11::IRunLoop>& runLoop);
+  X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, Display* display,
+                   unsigned long window, const SharedPointer<X11::IRunLoop>& runLoop);
   void onEvent() override;
   void readEvents();
   void handleEvent(_XEvent& event);
