@@ -5,6 +5,7 @@
 #include <new>
 
 #include "controller/editor_view_factory.h"
+#include "micdata/microphone_data.h"
 #include "pluginterfaces/base/ustring.h"
 #include "pluginterfaces/vst/ivstmessage.h"
 #include "processor/normalized_input.h"
@@ -24,6 +25,13 @@ FUnknown* VST_PlugInController::createInstance(void* /*context*/) {
   return static_cast<IEditController*>(new (std::nothrow) VST_PlugInController());
 }
 
+VST_PlugInController::~VST_PlugInController() { releaseModels(); }
+
+void VST_PlugInController::releaseModels() {
+  if (models_ != nullptr) releaseMicrophoneData(models_);
+  models_ = nullptr;
+}
+
 tresult PLUGIN_API VST_PlugInController::initialize(FUnknown* context) {
   const tresult result = PlugIn_PlugInController::initialize(context);
   if (result != kResultOk) return result;
@@ -34,11 +42,13 @@ tresult PLUGIN_API VST_PlugInController::initialize(FUnknown* context) {
     parameters.addParameter(title, units, 0, parameterNormalizedDefault(id),
                             ParameterInfo::kCanAutomate, static_cast<int32>(id), kRootUnitId);
   }
+  if (models_ == nullptr) models_ = acquireMicrophoneData();
   return kResultOk;
 }
 
 tresult PLUGIN_API VST_PlugInController::terminate() {
   openViews_.clear();
+  releaseModels();
   return PlugIn_PlugInController::terminate();
 }
 

@@ -11,6 +11,8 @@
 #include "controller/plugin_plugin_controller.h"
 #include "controller/view_target.h"
 
+class MicrophoneData;
+
 namespace Steinberg::Vst {
 
 class VST_PlugInController : public PlugIn_PlugInController {
@@ -19,6 +21,7 @@ class VST_PlugInController : public PlugIn_PlugInController {
 
   // The factory's creation function: a new controller as its IEditController, or null.
   static FUnknown* createInstance(void* context);
+  ~VST_PlugInController() override;
 
   //--- IPluginBase
   tresult PLUGIN_API initialize(FUnknown* context) override;
@@ -31,6 +34,14 @@ class VST_PlugInController : public PlugIn_PlugInController {
   tresult PLUGIN_API setComponentState(IBStream* state) override;
   tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) override;
   IPlugView* PLUGIN_API createView(FIDString name) override;
+  // Text in the parameters' own units (controller/parameter_text.h) and the linear law
+  // between plain and normalized values (vst_plugin_controller_text.cpp).
+  tresult PLUGIN_API getParamStringByValue(ParamID tag, ParamValue valueNormalized,
+                                           String128 string) override;
+  tresult PLUGIN_API getParamValueByString(ParamID tag, TChar* string,
+                                           ParamValue& valueNormalized) override;
+  ParamValue PLUGIN_API normalizedParamToPlain(ParamID tag, ParamValue valueNormalized) override;
+  ParamValue PLUGIN_API plainParamToNormalized(ParamID tag, ParamValue plainValue) override;
 
   //--- EditController
   // The editor's way to change a parameter. Unlike the SDK's it takes a PLAIN value:
@@ -53,8 +64,11 @@ class VST_PlugInController : public PlugIn_PlugInController {
 
   template <typename Call>
   void forEachOpenView(Call&& call);
+  void releaseModels();
 
   std::vector<OpenView> openViews_;  // not owned; in the order they were attached
+  // The microphone models, for their names in parameter text; held while initialized.
+  MicrophoneData* models_ = nullptr;
   float levelBlock_[kLevelCount] = {};
 };
 

@@ -21,7 +21,9 @@ namespace Steinberg::Vst::Vst2 {
 constexpr std::size_t kEffectNameBytes = 32;
 constexpr std::size_t kVendorTextBytes = 64;
 constexpr std::size_t kParameterNameBytes = 24;  // hosts allow more than the historic 8
-constexpr std::size_t kParameterTextBytes = 8;
+// A parameter's display and label: the 8 characters of the convention and the
+// terminator, which is what the SDK's own copy writes into a host's buffer.
+constexpr std::size_t kParameterTextBytes = 9;
 constexpr std::size_t kProgramNameBytes = 24;
 constexpr std::size_t kPinLabelBytes = 64;
 constexpr std::size_t kPinShortLabelBytes = 8;

@@ -23,4 +23,16 @@ void utf16ToAscii(const char16* text, char* buffer, std::size_t bytes) {
   buffer[length] = '\0';
 }
 
+void utf16ToAsciiWords(const char16* text, char* buffer, std::size_t bytes) {
+  utf16ToAscii(text, buffer, bytes);
+  if (buffer == nullptr || bytes == 0) return;
+  const std::size_t length = std::strlen(buffer);
+  if (text == nullptr || text[length] == 0) return;  // it all fitted
+  // Cut before the word the buffer ended in, and the spaces before it.
+  std::size_t end = length;
+  while (end > 0 && buffer[end] != ' ' && text[end] != ' ') --end;
+  while (end > 0 && buffer[end - 1] == ' ') --end;
+  if (end > 0) buffer[end] = '\0';
+}
+
 }  // namespace Steinberg::Vst

@@ -14,4 +14,8 @@ VstIntPtr copyText(void* buffer, const char* text, std::size_t bytes);
 // UTF-16 text as ASCII ('?' for what ASCII lacks), cut to `bytes` and terminated.
 void utf16ToAscii(const char16* text, char* buffer, std::size_t bytes);
 
+// The same, but text longer than the buffer keeps only its leading words that fit
+// ("0.50 cardioid" in 8 characters is "0.50"); a first word too long is cut.
+void utf16ToAsciiWords(const char16* text, char* buffer, std::size_t bytes);
+
 }  // namespace Steinberg::Vst

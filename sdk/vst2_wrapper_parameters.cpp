@@ -62,7 +62,7 @@ VstIntPtr Vst2Wrapper::dispatchParameter(int opcode, int index, void* ptr) {
       if (ptr == nullptr ||
           controller_->getParamStringByValue(id, slots_.value(index), text) != kResultOk)
         return 0;
-      utf16ToAscii(text, static_cast<char*>(ptr), Vst2::kParameterTextBytes);
+      utf16ToAsciiWords(text, static_cast<char*>(ptr), Vst2::kParameterTextBytes);
       return 1;
     }
     case effString2Parameter: {

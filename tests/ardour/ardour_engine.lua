@@ -2,6 +2,9 @@
 -- The plug-in format under test: "VST3" (default) or "LXVST" (the VST 2 entry).
 plugin_format = os.getenv("LOBESHIFT_PLUGIN_FORMAT") or "VST3"
 plugin_type = plugin_format == "LXVST" and ARDOUR.PluginType.LXVST or ARDOUR.PluginType.VST3
+-- Ardour sets a VST 3 plug-in's parameters in plain values (the controller's
+-- conversions) and a VST 2 plug-in's normalized: the lowest gain, -6 dB, is either.
+lowest_gain = plugin_format == "LXVST" and 0.0 or -6.0
 
 function start_engine()
   ARDOUR.config():set_hide_dummy_backend(false)

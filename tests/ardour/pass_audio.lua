@@ -45,9 +45,9 @@ end
 ARDOUR.LuaAPI.usleep(1000000)
 local omni = levels("omni curve")
 
--- Omni gains to -6 dB (normalized 0): the output drops by 6 dB.
+-- Omni gains to -6 dB: the output drops by 6 dB.
 for _, t in ipairs(tracks) do
-  for _, id in ipairs(t.variant.omni_gains) do ARDOUR.LuaAPI.set_processor_param(t.processor, id, 0.0) end
+  for _, id in ipairs(t.variant.omni_gains) do ARDOUR.LuaAPI.set_processor_param(t.processor, id, lowest_gain) end
 end
 ARDOUR.LuaAPI.usleep(1000000)
 for i, l in ipairs(levels("omni gain -6 dB")) do

@@ -40,10 +40,6 @@ TEST_F(PluginTest, TheHostSeesEveryParameterWithItsDefault) {
     EXPECT_DOUBLE_EQ(controller.getParamNormalized(id),
                      static_cast<float>(parameterNormalizedDefault(id)));
   }
-  // The SDK's own text: the normalized value with four decimals.
-  Vst::String128 text;
-  ASSERT_EQ(controller.getParamStringByValue(kLowFrequency, 0.375, text), kResultTrue);
-  EXPECT_EQ(ascii(text), "0.3750");
 }
 
 TEST_F(PluginTest, TheControllerTakesTheProcessorStateUpToAFailedRead) {

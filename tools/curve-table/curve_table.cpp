@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "controller/parameter_table.h"
+#include "controller/pattern_names.h"
 #include "processor/curve.h"
-#include "processor/curve_patterns.h"
 
 namespace {
 

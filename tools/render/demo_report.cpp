@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "processor/curve_patterns.h"
+#include "controller/pattern_names.h"
 #include "tools/render/band_levels.h"
 #include "tools/render/demo.h"
 

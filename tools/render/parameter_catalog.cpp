@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "controller/parameter_table.h"
+#include "controller/text_words.h"
 #include "tools/render/lobeshift_classes.h"
 
 namespace render {
@@ -36,21 +37,6 @@ std::string utf8Of(const Vst::TChar* text, std::size_t capacity) {
   return result;
 }
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-    text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-    text.remove_suffix(1);
-  return text;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // A finite number at the start of the text; `rest` gets what follows it.
 std::optional<double> leadingNumber(std::string_view text, std::string_view& rest) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -64,7 +50,7 @@ std::optional<double> leadingNumber(std::string_view text, std::string_view& res
 std::optional<double> wholeNumber(std::string_view text) {
   std::string_view rest;
   auto value = leadingNumber(text, rest);
-  if (!value || !trimmed(rest).empty()) return std::nullopt;
+  if (!value || !trimmedText(rest).empty()) return std::nullopt;
   return value;
 }
 
@@ -81,7 +67,7 @@ std::optional<double> plainNumber(std::string_view text, const std::string& unit
   std::string_view rest;
   auto value = leadingNumber(text, rest);
   if (!value) return std::nullopt;
-  rest = trimmed(rest);
+  rest = trimmedText(rest);
   if (rest.empty() || (!units.empty() && equalIgnoringCase(rest, units))) return value;
   if (units == "Hz" && equalIgnoringCase(rest, "kHz")) return *value * 1000.0;
   return std::nullopt;
@@ -186,12 +172,12 @@ double ParameterCatalog::toNormalized(const ParameterDescription& parameter, dou
 
 host::Result<ParameterChange> ParameterCatalog::resolve(std::string_view assignment) const {
   const auto equals = assignment.find('=');
-  const std::string_view name = trimmed(assignment.substr(0, equals));
+  const std::string_view name = trimmedText(assignment.substr(0, equals));
   if (equals == std::string_view::npos || name.empty() ||
-      trimmed(assignment.substr(equals + 1)).empty())
+      trimmedText(assignment.substr(equals + 1)).empty())
     return Resolved::failure("--set needs TITLE=VALUE or ID=VALUE, not '" +
                              std::string(assignment) + "'");
-  const std::string_view valueText = trimmed(assignment.substr(equals + 1));
+  const std::string_view valueText = trimmedText(assignment.substr(equals + 1));
 
   const bool byId = std::all_of(name.begin(), name.end(),
                                 [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });

@@ -2,8 +2,8 @@
 // The parameters of a plug-in instance as a user names them: title, units, plain range.
 //
 // Titles, units and IDs come from the plug-in's controller. Plain values follow
-// Lobeshift's own parameter table (its controller leaves the host's plain/normalized
-// conversion at the identity), and the controller's conversion for any other plug-in.
+// Lobeshift's own parameter table (which its controller's conversions follow too), and
+// the controller's conversion for any other plug-in.
 
 #include <string>
 #include <string_view>
