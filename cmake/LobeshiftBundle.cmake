@@ -15,6 +15,9 @@ include_guard(GLOBAL)
 set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
     CACHE PATH "Folder that `cmake --install` copies the VST 3 bundles to")
 
+set(LOBESHIFT_VST3_PRESET_INSTALL_DIR "$ENV{HOME}/.vst3/presets"
+    CACHE PATH "Folder that `cmake --install` copies the factory presets to")
+
 set(LOBESHIFT_LXVST_INSTALL_DIR "$ENV{HOME}/.lxvst"
     CACHE PATH "Folder that `cmake --install` links the modules into for VST 2 hosts")
 

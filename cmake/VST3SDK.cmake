@@ -30,6 +30,7 @@ set(VST3_SDK_SOURCES
   public.sdk/source/vst/vsteditcontroller.cpp
   public.sdk/source/vst/vstinitiids.cpp
   public.sdk/source/vst/vstparameters.cpp
+  public.sdk/source/vst/vstpresetfile.cpp
   public.sdk/source/vst/hosting/hostclasses.cpp
   public.sdk/source/vst/hosting/pluginterfacesupport.cpp
 )

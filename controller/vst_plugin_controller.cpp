@@ -80,12 +80,10 @@ tresult PLUGIN_API VST_PlugInController::notify(IMessage* message) {
 
 tresult PLUGIN_API VST_PlugInController::setComponentState(IBStream* state) {
   if (state == nullptr) return kInvalidArgument;
-  // Values read before a failed read stay set.
-  for (ParameterId id = 0; id < kParameterCount; ++id) {
-    float value = 0.0f;
-    if (!readStateValue(state, value)) return kResultFalse;
-    setParamNormalized(id, value);
-  }
+  // As the processor does: a stream that ends early or fails changes nothing.
+  float values[kParameterCount] = {};
+  if (!readStateValues(state, values, kParameterCount)) return kResultFalse;
+  for (ParameterId id = 0; id < kParameterCount; ++id) setParamNormalized(id, values[id]);
   return kResultOk;
 }
 

@@ -69,6 +69,7 @@ Result<std::unique_ptr<PluginInstance>> PluginInstance::create(
 
 Status PluginInstance::build(const FUID& processorClassId) {
   const std::string where = module_->libraryPath() + ", class " + guidString(processorClassId);
+  processorClassId_ = processorClassId;
   IPluginFactory* factory = module_->factory();
 
   TUID classId;

@@ -100,6 +100,12 @@ class PluginInstance {
   // The component's state goes to the component and then to the controller
   // (setComponentState), the way a host loads a project.
   Status setState(const StateBytes& state);
+  // A VST 3 preset file (.vstpreset) loaded the way hosts load one: its chunk list read,
+  // its class ID checked against the processor's, its component state handed to the
+  // processor and then to the controller (and the controller's own state, if it has
+  // one). A file that is truncated or garbled, or another plug-in's, fails and changes
+  // nothing; so does a state the plug-in refuses.
+  Status loadPreset(const StateBytes& presetFile);
   Result<StateBytes> getControllerState();
   Status setControllerState(const StateBytes& state);
 
@@ -120,6 +126,7 @@ class PluginInstance {
   // Declared first, released last: the module's code must outlive its objects.
   std::shared_ptr<Module> module_;
   std::shared_ptr<HostContext> context_;
+  Steinberg::FUID processorClassId_;
   ComponentHandler handler_;
   Steinberg::IPtr<Steinberg::Vst::IComponent> component_;
   Steinberg::IPtr<Steinberg::Vst::IAudioProcessor> processor_;

@@ -21,6 +21,12 @@ bool readStateValue(Steinberg::IBStream* stream, float& value) {
   return true;
 }
 
+bool readStateValues(Steinberg::IBStream* stream, float* values, unsigned count) {
+  for (unsigned i = 0; i < count; ++i)
+    if (!readStateValue(stream, values[i])) return false;
+  return true;
+}
+
 bool writeStateValue(Steinberg::IBStream* stream, float value) {
   if (stream == nullptr) return false;
   const auto bits = std::bit_cast<std::uint32_t>(value);

@@ -11,5 +11,8 @@
 // Reads the next value; false when the stream fails or ends before four bytes.
 bool readStateValue(Steinberg::IBStream* stream, float& value);
 
+// Reads `count` values; false, with nothing to rely on in `values`, when any read fails.
+bool readStateValues(Steinberg::IBStream* stream, float* values, unsigned count);
+
 // Appends a value; false unless the stream takes all four bytes.
 bool writeStateValue(Steinberg::IBStream* stream, float value);

@@ -9,18 +9,14 @@ namespace Steinberg::Vst {
 
 tresult PLUGIN_API VST_PlugInProcessor::setState(IBStream* state) {
   if (state == nullptr) return kInvalidArgument;
-  // Values read before a failed read stay applied.
-  tresult result = kResultOk;
-  for (ParameterId id = 0; id < kParameterCount; ++id) {
-    float value = 0.0f;
-    if (!readStateValue(state, value)) {
-      result = kResultFalse;
-      break;
-    }
-    pending_.post(id, stored_.set(id, static_cast<float>(acceptNormalized(id, value))));
-  }
+  // All or nothing: a stream that ends early or fails (a damaged project or preset) is
+  // refused whole, so the setting in force stays as it was.
+  float values[kParameterCount] = {};
+  if (!readStateValues(state, values, kParameterCount)) return kResultFalse;
+  for (ParameterId id = 0; id < kParameterCount; ++id)
+    pending_.post(id, stored_.set(id, static_cast<float>(acceptNormalized(id, values[id]))));
   if (!active_) applyPendingWork();
-  return result;
+  return kResultOk;
 }
 
 tresult PLUGIN_API VST_PlugInProcessor::getState(IBStream* state) {

@@ -1,6 +1,6 @@
 // The program chunk: the processor state, byte for byte the VST 3 state. A chunk from
 // the host goes to the processor and to the controller, as a VST 3 host loads a
-// project; both take what they can of a short or odd chunk and say so.
+// project; both refuse a short chunk whole, and the wrapper says so.
 
 #include "platform/diagnostics.h"
 #include "public.sdk/source/common/memorystream.h"
@@ -41,8 +41,9 @@ VstIntPtr Vst2Wrapper::setChunk(const void* data, VstIntPtr size) {
   controller_->setComponentState(stream);
   settleFromController();
   if (processorResult != kResultOk) {
-    diag::write("VST 2 host handed a chunk of %ld bytes the processor did not fully take\n",
-                static_cast<long>(size));
+    diag::write(
+        "VST 2 host handed a chunk of %ld bytes the processor refused; nothing was loaded\n",
+        static_cast<long>(size));
     return 0;
   }
   return 1;
