@@ -11,6 +11,12 @@
 #include "processor/fft/fft.h"
 #include "processor/frame_passes/frame_passes.h"
 #include "processor/portable_math.h"
+#include "processor/sample_limits.h"
+
+using sample_limits::finiteOrSilence;
+using sample_limits::finiteOutput;
+using sample_limits::isFinite;
+using sample_limits::withinFloatRange;
 
 namespace {
 
@@ -285,28 +291,45 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
     done += count;
     if (omniRing_.size() >= kFrameLength) processFrame();
   }
+  for (std::int32_t k = 0; k < sampleCount; ++k) output[k] = finiteOutput(output[k]);
 
   mergePeak(omniPeak_, blockOmniPeak);
   mergePeak(eightPeak_, blockEightPeak);
 }
 
+// The input is taken here, and only here: a sample that is not a number is silence from
+// this point on, and a gained value beyond the float range is held at its edge, so the
+// filter, the meters, the rings and the transforms only ever see finite values.
 void PlugIn_DirectivityEngine::gainOmni(const float* omni, std::int32_t count, float& peak) {
   float* gained = omniGained_.get();
-  for (std::int32_t k = 0; k < count; ++k) gained[k] = omniGain_ * omni[k];
+  for (std::int32_t k = 0; k < count; ++k)
+    gained[k] = withinFloatRange(omniGain_ * finiteOrSilence(omni[k]));
   raisePeak(peak, gained, count);
 }
 
 void PlugIn_DirectivityEngine::gainEight(const float* eight, std::int32_t count, float& peak) {
   float* gained = eightGained_.get();
   if (proximityOn_ && proximityFilter_ != nullptr) {
+    restartProximityStateIfNotFinite();
     for (std::int32_t k = 0; k < count; ++k) {
-      gained[k] =
-          static_cast<float>(proximityFilter_(*this, static_cast<double>(eight[k])) * eightGain_);
+      const double filtered =
+          proximityFilter_(*this, static_cast<double>(finiteOrSilence(eight[k])));
+      gained[k] = withinFloatRange(filtered * eightGain_);
     }
   } else {
-    for (std::int32_t k = 0; k < count; ++k) gained[k] = eightGain_ * eight[k];
+    for (std::int32_t k = 0; k < count; ++k)
+      gained[k] = withinFloatRange(eightGain_ * finiteOrSilence(eight[k]));
   }
   raisePeak(peak, gained, count);
+}
+
+// The filter only ever takes finite input, so its state stays finite; should it ever not
+// be, it starts again from rest rather than keep the figure-eight signal silent for good.
+void PlugIn_DirectivityEngine::restartProximityStateIfNotFinite() {
+  if (!isFinite(proximityState_.filterInput) || !isFinite(proximityState_.filterOutput)) {
+    proximityState_.filterInput = 0.0;
+    proximityState_.filterOutput = 0.0;
+  }
 }
 
 void PlugIn_DirectivityEngine::processFrame() {

@@ -96,6 +96,7 @@ class PlugIn_DirectivityEngine {
   void startAfterASilentHop();
   void gainOmni(const float* omni, std::int32_t count, float& peak);
   void gainEight(const float* eight, std::int32_t count, float& peak);
+  void restartProximityStateIfNotFinite();
   void processFrame();
   void windowFrames(bool difference);
   void addFrameToOutput(const double* a, double aScale, const double* b = nullptr,

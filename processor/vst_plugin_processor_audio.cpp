@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "processor/flush_denormals.h"
 #include "processor/vst_plugin_processor.h"
 
 namespace Steinberg::Vst {
@@ -36,6 +37,9 @@ void writeSilence(AudioBusBuffers& bus, int32 sampleCount) {
 }  // namespace
 
 tresult PLUGIN_API VST_PlugInProcessor::process(ProcessData& data) {
+  // The whole call, parameter changes and curves included, runs with denormals flushed;
+  // the host gets its own control word back on every return.
+  const ScopedFlushDenormals flushDenormals;
   applyPendingWork();
   applyParameterChanges(data.inputParameterChanges);
   if (data.numInputs == 0 || data.numOutputs == 0) {

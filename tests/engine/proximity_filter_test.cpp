@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "engine_test_support.h"
 #include "platform/diagnostics.h"
+#include "processor/flush_denormals.h"
 
 namespace {
 
@@ -69,3 +71,30 @@ TEST(ProximityFilter, TheShelfShapesTheFigureEightBeforeItsGain) {
 }
 
 }  // namespace
+
+TEST(ProximityFilter, AfterTheInputStopsTheStateRestsAtItsBiasNeverInTheDenormalRange) {
+  PlugIn_DirectivityEngine engine(48000.0);
+  engine.updateParameter(9, 1.0f);
+  const std::vector<float> sound = noise(48000, 3u);
+  runEngine(engine, sound, sound, 512);
+  const std::vector<float> silence(10 * 48000, 0.0f);
+  {
+    const ScopedFlushDenormals asInProcess;
+    runEngine(engine, silence, silence, 512);
+  }
+  const ProximityFilterState& state = engine.proximityState();
+  for (double value : {state.filterInput, state.filterOutput}) {
+    EXPECT_EQ(std::fpclassify(value), FP_NORMAL);
+    EXPECT_NEAR(value, 1e-20, 1e-30);  // what the filter adds to keep its recursion normal
+  }
+}
+
+TEST(ProximityFilter, AStateThatIsNotFiniteStartsAgainFromRest) {
+  PlugIn_DirectivityEngine poisoned(48000.0);
+  PlugIn_DirectivityEngine fresh(48000.0);
+  for (PlugIn_DirectivityEngine* engine : {&poisoned, &fresh}) engine->updateParameter(9, 1.0f);
+  poisoned.proximityState().filterInput = std::numeric_limits<double>::infinity();
+  poisoned.proximityState().filterOutput = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<float> sound = noise(3 * 8192, 4u);
+  EXPECT_EQ(runEngine(poisoned, sound, sound, 512), runEngine(fresh, sound, sound, 512));
+}
