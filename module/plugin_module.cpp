@@ -2,6 +2,7 @@
 // processor and then its edit controller.
 
 #include "controller/class_ids.h"
+#include "controller/factory_presets.h"
 #include "controller/vst_plugin_controller.h"
 #include "platform/diagnostics.h"
 #include "processor/vst_plugin_processor.h"
@@ -23,10 +24,22 @@ bool ExitDll() {
   return true;
 }
 
+namespace {
+
+// The factory presets as the programs of the VST 2 entry.
+Steinberg::Vst::Vst2Programs factoryPrograms() {
+  Steinberg::Vst::Vst2Programs programs;
+  for (const FactoryPreset& preset : factoryPresets())
+    programs.push_back({preset.name, presetState(preset, kParameterCount)});
+  return programs;
+}
+
+}  // namespace
+
 // The VST 2 entry: the same module, wrapped for hosts that only speak VST 2.
 extern "C" SMTG_EXPORT_SYMBOL AEffect* VSTPluginMain(audioMasterCallback hostCallback) {
   return Steinberg::Vst::openVst2Effect(hostCallback, lobeshift::kProcessorUID,
-                                        lobeshift::kVst2UniqueId);
+                                        lobeshift::kVst2UniqueId, factoryPrograms());
 }
 
 BEGIN_FACTORY_DEF(lobeshift::kVendor, lobeshift::kVendorUrl, lobeshift::kVendorEmail)

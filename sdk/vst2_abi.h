@@ -24,7 +24,8 @@ constexpr std::size_t kParameterNameBytes = 24;  // hosts allow more than the hi
 // A parameter's display and label: the 8 characters of the convention and the
 // terminator, which is what the SDK's own copy writes into a host's buffer.
 constexpr std::size_t kParameterTextBytes = 9;
-constexpr std::size_t kProgramNameBytes = 24;
+// A program's name: the 24 characters of the convention and the terminator.
+constexpr std::size_t kProgramNameBytes = 25;
 constexpr std::size_t kPinLabelBytes = 64;
 constexpr std::size_t kPinShortLabelBytes = 8;
 

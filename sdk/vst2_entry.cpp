@@ -8,15 +8,15 @@
 namespace Steinberg::Vst {
 
 AEffect* openVst2Effect(audioMasterCallback hostCallback, const TUID processorClassId,
-                        VstInt32 vst2UniqueId) {
+                        VstInt32 vst2UniqueId, const Vst2Programs& programs) {
   if (hostCallback == nullptr) return nullptr;
   if (hostCallback(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
   if (!enterModule()) return nullptr;
   IPluginFactory* factory = GetPluginFactory();
   AEffect* effect = nullptr;
   if (factory != nullptr) {
-    effect =
-        Vst2Wrapper::create(factory, processorClassId, vst2UniqueId, hostCallback, &leaveModule);
+    effect = Vst2Wrapper::create(factory, processorClassId, vst2UniqueId, hostCallback,
+                                 &leaveModule, programs);
     factory->release();  // the wrapper holds its own reference
   }
   if (effect == nullptr) {

@@ -9,6 +9,7 @@
 // - initialDelay: the processor's latency; sample rate, block size, mains on and off
 //   (setupProcessing, setActive, setProcessing); processReplacing in 32 bits;
 // - the processor state as the program chunk, byte for byte the VST 3 state;
+// - the module's programs (its factory presets), applied as a chunk is;
 // - names, vendor, version, category and unique ID; the controller's edits reported
 //   as begin / automate / end (Vst2ComponentHandler);
 // - the controller's editor in the host's window (Vst2Editor).
@@ -34,6 +35,7 @@
 #include "sdk/vst2_host_application.h"
 #include "sdk/vst2_host_callback.h"
 #include "sdk/vst2_parameter_slots.h"
+#include "sdk/vst2_programs.h"
 
 namespace Steinberg::Vst {
 
@@ -43,7 +45,7 @@ class Vst2Wrapper {
   // `factory`, or null when it cannot be made. `onClose` runs after the wrapper is gone.
   static AEffect* create(IPluginFactory* factory, const TUID processorClassId,
                          VstInt32 vst2UniqueId, audioMasterCallback hostCallback,
-                         void (*onClose)() = nullptr);
+                         void (*onClose)() = nullptr, const Vst2Programs& programs = {});
 
   ~Vst2Wrapper();
   Vst2Wrapper(const Vst2Wrapper&) = delete;
@@ -98,6 +100,13 @@ class Vst2Wrapper {
   // The program chunk (vst2_wrapper_chunk.cpp).
   VstIntPtr getChunk(void** data);
   VstIntPtr setChunk(const void* data, VstIntPtr size);
+  // A state to the processor and the controller, as a VST 3 host loads a project; false
+  // when the processor refuses it (and then nothing changed).
+  bool applyState(const void* data, VstIntPtr size);
+
+  // The programs (vst2_wrapper_programs.cpp).
+  VstIntPtr dispatchProgram(int opcode, int index, VstIntPtr value, void* ptr);
+  bool setProgram(VstIntPtr index);
 
   std::unique_ptr<AEffect> record_;  // handed to the retired records on close
   AEffect* effect_;
@@ -130,7 +139,8 @@ class Vst2Wrapper {
   std::string effectName_;
   std::string vendor_;
   VstInt32 vendorVersion_ = 0;
-  std::string programName_ = "Default";
+  Vst2Programs programs_;  // never empty: without the module's, one that changes nothing
+  int32 currentProgram_ = 0;
   std::vector<char> chunk_;  // the last chunk handed out; kept until the next
 
   double sampleRate_ = 44100.0;

@@ -25,22 +25,26 @@ VstIntPtr Vst2Wrapper::getChunk(void** data) {
   return static_cast<VstIntPtr>(chunk_.size());
 }
 
+bool Vst2Wrapper::applyState(const void* data, VstIntPtr size) {
+  // What the host set before the state is superseded by it, not applied after it.
+  for (int32 index = 0; index < slots_.count(); ++index) slots_.settle(index, slots_.value(index));
+
+  // The stream only reads the given bytes; nothing is written through it.
+  IPtr<MemoryStream> stream = owned(new MemoryStream(const_cast<void*>(data), size));
+  const tresult processorResult = component_->setState(stream);
+  stream->seek(0, IBStream::kIBSeekSet, nullptr);
+  controller_->setComponentState(stream);
+  settleFromController();
+  return processorResult == kResultOk;
+}
+
 VstIntPtr Vst2Wrapper::setChunk(const void* data, VstIntPtr size) {
   if (data == nullptr || size <= 0 || size > kLargestChunk) {
     diag::write("VST 2 host handed a chunk of %ld bytes%s; nothing was loaded\n",
                 static_cast<long>(size), data == nullptr ? " without data" : "");
     return 0;
   }
-  // What the host set before the chunk is superseded by it, not applied after it.
-  for (int32 index = 0; index < slots_.count(); ++index) slots_.settle(index, slots_.value(index));
-
-  // The stream only reads the host's bytes; nothing is written through it.
-  IPtr<MemoryStream> stream = owned(new MemoryStream(const_cast<void*>(data), size));
-  const tresult processorResult = component_->setState(stream);
-  stream->seek(0, IBStream::kIBSeekSet, nullptr);
-  controller_->setComponentState(stream);
-  settleFromController();
-  if (processorResult != kResultOk) {
+  if (!applyState(data, size)) {
     diag::write(
         "VST 2 host handed a chunk of %ld bytes the processor refused; nothing was loaded\n",
         static_cast<long>(size));

@@ -126,18 +126,11 @@ VstIntPtr Vst2Wrapper::dispatchEditor(int opcode, void* ptr) {
 VstIntPtr Vst2Wrapper::dispatchDescription(int opcode, int index, VstIntPtr value, void* ptr) {
   switch (opcode) {
     case effGetProgram:
-      return 0;
     case effSetProgram:
-      return value == 0 ? 1 : 0;
     case effSetProgramName:
-      if (ptr == nullptr) return 0;
-      programName_.assign(static_cast<const char*>(ptr),
-                          strnlen(static_cast<const char*>(ptr), Vst2::kProgramNameBytes - 1));
-      return 1;
     case effGetProgramName:
-      return copyText(ptr, programName_.c_str(), Vst2::kProgramNameBytes);
     case effGetProgramNameIndexed:
-      return index == 0 ? copyText(ptr, programName_.c_str(), Vst2::kProgramNameBytes) : 0;
+      return dispatchProgram(opcode, index, value, ptr);
     case effGetEffectName:
       return copyText(ptr, effectName_.c_str(), Vst2::kEffectNameBytes);
     case effGetProductString:

@@ -46,7 +46,7 @@ VstInt32 vendorVersionOf(const char* version) {
 
 AEffect* Vst2Wrapper::create(IPluginFactory* factory, const TUID processorClassId,
                              VstInt32 vst2UniqueId, audioMasterCallback hostCallback,
-                             void (*onClose)()) {
+                             void (*onClose)(), const Vst2Programs& programs) {
   if (factory == nullptr || hostCallback == nullptr) return nullptr;
   std::unique_ptr<Vst2Wrapper> wrapper(new Vst2Wrapper(factory, hostCallback));
   if (!wrapper->createObjects(processorClassId)) return nullptr;
@@ -55,6 +55,8 @@ AEffect* Vst2Wrapper::create(IPluginFactory* factory, const TUID processorClassI
   wrapper->takeBuses();
   wrapper->describe(processorClassId, vst2UniqueId);
   wrapper->onClose_ = onClose;
+  wrapper->programs_ = programs.empty() ? Vst2Programs{{"Default", {}}} : programs;
+  wrapper->effect_->numPrograms = static_cast<VstInt32>(wrapper->programs_.size());
   wrapper->host_.effect = wrapper->effect_;
   return wrapper.release()->effect_;
 }
@@ -202,7 +204,6 @@ void Vst2Wrapper::describe(const TUID processorClassId, VstInt32 vst2UniqueId) {
   effect.processDoubleReplacing = nullptr;
   effect.setParameter = &Vst2Wrapper::setParameterEntry;
   effect.getParameter = &Vst2Wrapper::getParameterEntry;
-  effect.numPrograms = 1;
   effect.numParams = slots_.count();
   effect.flags = effFlagsCanReplacing | effFlagsProgramChunks;
   if (editor_->probe()) effect.flags |= effFlagsHasEditor;

@@ -1,6 +1,7 @@
 // The effect record and the descriptive opcodes, as a VST 2 host reads them when it
 // scans and instantiates the plug-in.
 
+#include "controller/factory_presets.h"
 #include "vst2_fixture.h"
 
 namespace vst2_test {
@@ -16,7 +17,7 @@ TEST(Vst2EffectRecord, DescribesTheBuild) {
   EXPECT_EQ(effect.numInputs, kInputChannels);
   EXPECT_EQ(effect.numOutputs, 2);
   EXPECT_EQ(effect.numParams, static_cast<VstInt32>(kParameterCount));
-  EXPECT_EQ(effect.numPrograms, 1);
+  EXPECT_EQ(effect.numPrograms, static_cast<VstInt32>(factoryPresets().size()));
   EXPECT_EQ(effect.initialDelay, kLatency);
   EXPECT_EQ(effect.version, 1010);
   EXPECT_NE(effect.flags & effFlagsCanReplacing, 0);
@@ -57,7 +58,7 @@ TEST(Vst2EffectRecord, NamesVendorVersionAndCategory) {
   EXPECT_EQ(plugin->dispatch(effGetVendorVersion), 1010);
   EXPECT_EQ(plugin->dispatch(effGetPlugCategory), kPlugCategEffect);
   EXPECT_EQ(plugin->dispatch(effGetVstVersion), 2400);
-  EXPECT_EQ(plugin->text(effGetProgramName), "Default");
+  EXPECT_EQ(plugin->text(effGetProgramName), "Cardioid");
   EXPECT_EQ(plugin->dispatch(effGetProgram), 0);
 }
 
