@@ -68,6 +68,16 @@ TEST(CommandLineTest, SaysWhatIsWrong) {
   EXPECT_NE(refusal({"--list-parameters", "--out", "b.wav"}).find("takes only --in or --plugin"),
             std::string::npos);
   EXPECT_NE(refusal({"--list-parameters", "--demo"}).find("exclude each other"), std::string::npos);
+  EXPECT_EQ(refusal({"--list-presets", "--plugin", "X.vst3"}),
+            "--list-presets takes no other option");
+  EXPECT_EQ(refusal({"--in", "a.wav", "--out", "b.wav", "--preset"}), "--preset needs a value");
+}
+
+TEST(CommandLine, TakesAPresetByNameAndListsThePresets) {
+  auto options = parseCommandLine({"--in", "a.wav", "--out", "b.wav", "--preset", "Close Vocal"});
+  ASSERT_TRUE(options.ok()) << options.error();
+  EXPECT_EQ(options->presetName, "Close Vocal");
+  EXPECT_EQ(parseCommandLine({"--list-presets"})->command, Command::kListPresets);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "controller/factory_presets.h"
 #include "tests/render/scratch_folder.h"
 #include "tests/render/tool_process.h"
 
@@ -115,6 +116,30 @@ TEST_F(RenderFilesTest, SettingsAfterAStateFileWin) {
                 .exitStatus,
             0);
   EXPECT_NEAR(storedValue(readText(folder.file("after.state")), 0), 0.2f, 1e-6f);
+}
+
+TEST_F(RenderFilesTest, APresetIsTheStartingPointAndSettingsAfterItWin) {
+  writeAudio(folder.file("in.wav"), stereoRecording());
+  ASSERT_EQ(render("in.wav", "a.wav",
+                   {"--preset", "close VOCAL", "--save-state", folder.file("preset.state")})
+                .exitStatus,
+            0);
+  const FactoryPreset& closeVocal = *findFactoryPreset("Close Vocal");
+  const std::vector<char> expected = presetState(closeVocal, 14);
+  EXPECT_EQ(readText(folder.file("preset.state")), std::string(expected.begin(), expected.end()));
+  ASSERT_EQ(render("in.wav", "b.wav",
+                   {"--preset", "Close Vocal", "--set", "Low Type=0.2", "--save-state",
+                    folder.file("after.state")})
+                .exitStatus,
+            0);
+  const std::string after = readText(folder.file("after.state"));
+  EXPECT_NEAR(storedValue(after, 0), 0.2f, 1e-6f);
+  EXPECT_EQ(storedValue(after, 9), 1.0f);  // the preset's proximity compensation stays
+
+  const ToolRun listed = runRenderTool({"--list-presets"});
+  ASSERT_EQ(listed.exitStatus, 0) << listed.err;
+  for (const FactoryPreset& preset : factoryPresets())
+    EXPECT_NE(listed.out.find(std::string(preset.name) + " "), std::string::npos) << preset.name;
 }
 
 TEST_F(RenderFilesTest, ReplacesAnEarlierResultAndLeavesNoTemporaryFile) {

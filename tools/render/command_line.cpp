@@ -9,6 +9,9 @@ namespace {
 
 using Parsed = host::Result<Options>;
 
+constexpr const char* kOneCommand =
+    "--list-parameters, --list-presets and --demo exclude each other";
+
 // "--name=value" or "--name value"; `index` moves past what was used.
 struct ArgumentReader {
   const std::vector<std::string>& arguments;
@@ -38,7 +41,8 @@ std::optional<int> parseBlockSize(const std::string& text) {
 
 bool isRenderOnlyOptionSet(const Options& options) {
   return !options.outputPath.empty() || !options.statePath.empty() ||
-         !options.saveStatePath.empty() || !options.assignments.empty() || options.keepFormat;
+         !options.saveStatePath.empty() || !options.presetName.empty() ||
+         !options.assignments.empty() || options.keepFormat;
 }
 
 // What each command needs, once every argument has been read.
@@ -50,6 +54,11 @@ std::optional<std::string> missingPiece(const Options& options) {
       return std::nullopt;
     case Command::kListParameters:
       if (isRenderOnlyOptionSet(options)) return "--list-parameters takes only --in or --plugin";
+      return std::nullopt;
+    case Command::kListPresets:
+      if (!options.inputPath.empty() || !options.pluginPath.empty() ||
+          isRenderOnlyOptionSet(options))
+        return "--list-presets takes no other option";
       return std::nullopt;
     case Command::kDemo:
       if (!options.inputPath.empty() || isRenderOnlyOptionSet(options))
@@ -113,6 +122,8 @@ host::Result<Options> parseCommandLine(const std::vector<std::string>& arguments
       problem = take(options.statePath);
     } else if (name == "--save-state") {
       problem = take(options.saveStatePath);
+    } else if (name == "--preset") {
+      problem = take(options.presetName);
     } else if (name == "--set") {
       std::string assignment;
       problem = take(assignment);
@@ -139,10 +150,12 @@ host::Result<Options> parseCommandLine(const std::vector<std::string>& arguments
       options.pluginMessages = true;
     } else if (name == "--list-parameters") {
       problem = flag();
-      if (!problem && !choose(Command::kListParameters))
-        problem = "--list-parameters and --demo exclude each other";
+      if (!problem && !choose(Command::kListParameters)) problem = kOneCommand;
+    } else if (name == "--list-presets") {
+      problem = flag();
+      if (!problem && !choose(Command::kListPresets)) problem = kOneCommand;
     } else if (name == "--demo") {
-      if (!choose(Command::kDemo)) problem = "--list-parameters and --demo exclude each other";
+      if (!choose(Command::kDemo)) problem = kOneCommand;
       // The folder is optional: a following word that is no option is the folder.
       else if (hasInline)
         options.demoFolder = inlineValue;
@@ -163,9 +176,11 @@ std::string helpText() {
 Lobeshift plug-in offline, the way a DAW would, and writes the result.
 
 Usage:
-  lobeshift-render --in FILE --out FILE [--plugin BUNDLE] [--set "TITLE=VALUE" ...]
-                   [--state FILE] [--save-state FILE] [--block N] [--keep-format]
+  lobeshift-render --in FILE --out FILE [--plugin BUNDLE] [--preset "NAME"]
+                   [--set "TITLE=VALUE" ...] [--state FILE] [--save-state FILE]
+                   [--block N] [--keep-format]
   lobeshift-render --list-parameters [--in FILE | --plugin BUNDLE]
+  lobeshift-render --list-presets
   lobeshift-render --demo [FOLDER] [--plugin BUNDLE]
   lobeshift-render --help
 
@@ -194,7 +209,10 @@ Options:
                      and the solo state, on/off for switches; a trailing unit is
                      allowed ("Mid Frequency=2 kHz", "MicL Omni Gain=-3 dB")
   --set "ID=VALUE"   set a parameter by its numeric ID to a normalized value 0 to 1
-                     (--set may be repeated; settings apply in order, after --state)
+                     (--set may be repeated; settings apply in order, after --state
+                     and --preset)
+  --preset "NAME"    start from a factory preset (--list-presets names them; case
+                     does not matter), after --state and before the --set values
   --state FILE       load a processor state (the plug-in's own state stream, as a
                      DAW stores it) before the --set values
   --save-state FILE  write the processor state in force for the render
@@ -204,6 +222,7 @@ Options:
   --plugin-messages  let the plug-in's own diagnostic lines through, on standard error
                      (they are discarded otherwise, so standard output holds the report)
   --list-parameters  print the plug-in's parameters: ID, title, range, units, default
+  --list-presets     print the factory presets, each with what it is for
   --demo [FOLDER]    synthesise a two-source demo recording, render it with a setting
                      that is omni in the lows and figure-eight in the highs, and report
                      per octave band how each source changed (default folder: out/demo)

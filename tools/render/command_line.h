@@ -12,6 +12,7 @@ enum class Command {
   kRender,          // --in FILE --out FILE ...
   kHelp,            // --help
   kListParameters,  // --list-parameters [--in FILE | --plugin BUNDLE]
+  kListPresets,     // --list-presets
   kDemo,            // --demo [FOLDER]
 };
 
@@ -22,6 +23,7 @@ struct Options {
   std::string pluginPath;                // empty: chosen by the input's channel count
   std::string statePath;                 // processor state to load before the settings
   std::string saveStatePath;             // processor state to write after the settings
+  std::string presetName;                // factory preset to load after --state, before --set
   std::vector<std::string> assignments;  // "Title=plain value" or "ID=normalized value", in order
   int blockSize = 1024;
   bool keepFormat = false;      // write the input's container and sample encoding

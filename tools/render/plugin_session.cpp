@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "controller/factory_presets.h"
 #include "pluginterfaces/vst/vstspeaker.h"
 #include "tools/render/lobeshift_classes.h"
 
@@ -118,6 +119,20 @@ host::Status PluginSession::loadStateFile(const std::string& path) {
                                  "': it changed while being read");
   if (host::Status loaded = instance_->setState(bytes); !loaded)
     return host::Status::failure("state file '" + path + "' was refused: " + loaded.error());
+  return host::Status::success();
+}
+
+host::Status PluginSession::loadPreset(const std::string& presetName) {
+  const FactoryPreset* preset = findFactoryPreset(presetName);
+  if (preset == nullptr)
+    return host::Status::failure("unknown preset \"" + presetName +
+                                 "\" (--list-presets shows the presets)");
+  if (lobeshiftClassOf(processorClass_.classId) == nullptr)
+    return host::Status::failure(name() + " has no factory presets; they are Lobeshift's");
+  const auto parameterCount = static_cast<ParameterId>(catalog_.parameters().size());
+  if (host::Status loaded = instance_->setState(presetState(*preset, parameterCount)); !loaded)
+    return host::Status::failure("the preset \"" + std::string(preset->name) +
+                                 "\" was refused: " + loaded.error());
   return host::Status::success();
 }
 

@@ -35,6 +35,8 @@ class PluginSession {
   host::Status startProcessing(double sampleRate, int blockSize);
   // A state file as a DAW stores it; for Lobeshift its size must be that of its state.
   host::Status loadStateFile(const std::string& path);
+  // A factory preset by name (ignoring case); Lobeshift's processors only.
+  host::Status loadPreset(const std::string& name);
   // --set assignments in order; the processor has them before any audio.
   host::Status applyAssignments(const std::vector<std::string>& assignments);
   // The processor state in force, as a DAW would store it.

@@ -66,6 +66,9 @@ host::Result<std::unique_ptr<PluginSession>> preparePlugin(const Options& option
   if (!options.statePath.empty())
     if (host::Status loadedState = session.loadStateFile(options.statePath); !loadedState)
       return Prepared::failure(loadedState.error());
+  if (!options.presetName.empty())
+    if (host::Status loadedPreset = session.loadPreset(options.presetName); !loadedPreset)
+      return Prepared::failure(loadedPreset.error());
   if (host::Status applied = session.applyAssignments(options.assignments); !applied)
     return Prepared::failure(applied.error());
   return loaded;

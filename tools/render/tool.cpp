@@ -3,6 +3,7 @@
 #include "tools/render/command_line.h"
 #include "tools/render/demo.h"
 #include "tools/render/parameter_list.h"
+#include "tools/render/preset_list.h"
 #include "tools/render/render_file.h"
 #include "tools/render/report_output.h"
 
@@ -33,6 +34,9 @@ int runTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
       host::Status listed = listParameters(*options, out);
       return listed ? kExitSuccess : fail(err, listed.error());
     }
+    case Command::kListPresets:
+      printPresets(out);
+      return kExitSuccess;
     case Command::kDemo: {
       host::Status shown = runDemo(*options, out);
       return shown ? kExitSuccess : fail(err, shown.error());
