@@ -6,7 +6,9 @@
 # Usage: run_in_ardour.sh <stereo bundle.vst3> <mono bundle.vst3>
 # With LOBESHIFT_PLUGIN_FORMAT=LXVST the same runs through the modules' VST 2 entry:
 # each module is linked into ~/.lxvst, as `cmake --install` does, and Ardour loads it
-# as a Linux VST 2 plug-in.
+# as a Linux VST 2 plug-in. LOBESHIFT_ARDOUR_SCRIPTS names the scripts to run (by default
+# pass_audio.lua and reload_session.lua); with LOBESHIFT_PRESETS_DIR, the build's preset
+# folders go into ~/.vst3/presets first, as `cmake --install` puts them there.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 ardour_lib=${ARDOUR_LIB:-/usr/lib/ardour7}
@@ -25,6 +27,14 @@ export HOME="$scratch" XDG_CACHE_HOME="$scratch/.cache" XDG_CONFIG_HOME="$scratc
 export LOBESHIFT_SESSION_DIR="$scratch/session"
 mkdir -p "$HOME/.vst3" "$HOME/.lxvst"
 for bundle in "$@"; do cp -r "$bundle" "$HOME/.vst3/"; done
+if [[ -n ${LOBESHIFT_PRESETS_DIR:-} ]]; then
+  mkdir -p "$HOME/.vst3/presets"
+  cp -r "$LOBESHIFT_PRESETS_DIR"/. "$HOME/.vst3/presets/"
+  # Every build has the same presets: the count of one build's folder.
+  folders=("$HOME"/.vst3/presets/*/*/)
+  LOBESHIFT_PRESET_COUNT=$(find "${folders[0]}" -name '*.vstpreset' | wc -l)
+  export LOBESHIFT_PRESET_COUNT
+fi
 scanned=("$HOME"/.vst3/*.vst3)
 if [[ $LOBESHIFT_PLUGIN_FORMAT == LXVST ]]; then
   for module in "$HOME"/.vst3/*.vst3/Contents/x86_64-linux/*.so; do ln -s "$module" "$HOME/.lxvst/"; done
@@ -46,6 +56,5 @@ run() {
   grep -v '^Processor: ' "$scratch/$1.log" || true
   [[ $status -eq 0 ]] || { echo "FAIL: $1 exited with $status"; exit 1; }
 }
-run pass_audio.lua
-run reload_session.lua
+for script in ${LOBESHIFT_ARDOUR_SCRIPTS:-pass_audio.lua reload_session.lua}; do run "$script"; done
 echo "PASS"
