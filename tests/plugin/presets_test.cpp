@@ -85,6 +85,15 @@ TEST(FactoryPresets, AreTenOrMoreDistinctSettingsEachWithItsOwnFile) {
   EXPECT_EQ(findFactoryPreset("Close"), nullptr);
 }
 
+TEST(FactoryPresets, TheReadmeListsEachWithItsPurpose) {
+  std::ifstream in(LOBESHIFT_README);
+  const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const FactoryPreset& preset : factoryPresets())
+    EXPECT_NE(readme.find("| " + std::string(preset.name) + " | " + preset.purpose + " |"),
+              std::string::npos)
+        << preset.name;
+}
+
 // Where in a preset file the chunk list's entry for the processor state keeps its size.
 std::size_t componentSizeAt(const host::StateBytes& bytes) {
   const std::string text(bytes.begin(), bytes.end());
