@@ -42,9 +42,11 @@ list(TRANSFORM VST3_SDK_SOURCES PREPEND "${VST3_SDK_ROOT}/")
 set(VST3_GUI_IIDS "${CMAKE_BINARY_DIR}/vst3sdk_gui_iids.cpp")
 file(CONFIGURE OUTPUT "${VST3_GUI_IIDS}" CONTENT [[
 #include "pluginterfaces/gui/iplugview.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 namespace Steinberg {
 DEF_CLASS_IID(IPlugView)
 DEF_CLASS_IID(IPlugFrame)
+DEF_CLASS_IID(IPlugViewContentScaleSupport)
 #if SMTG_OS_LINUX
 DEF_CLASS_IID(Linux::IEventHandler)
 DEF_CLASS_IID(Linux::ITimerHandler)

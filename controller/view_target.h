@@ -1,6 +1,6 @@
 #pragma once
 // What the edit controller needs of an open editor view: the plain value of every
-// parameter change, and the level values of every level message. The editor view
+// parameter change, the level values of every level message, and the user's zoom. The editor view
 // implements it; the controller recognises a view by this type when the SDK reports
 // the view attached.
 
@@ -19,6 +19,8 @@ class PlugIn_ViewTarget {
   virtual void updateParameter(ParamID tag, float plain) = 0;
   // A level block of the given kind; other kinds are for the view to ignore.
   virtual void updateLevels(uint32 kind, const void* values) = 0;
+  // The instance's editor zoom changed (one of kEditorZooms).
+  virtual void updateZoom(double /*zoom*/) {}
 
  protected:
   virtual ~PlugIn_ViewTarget() = default;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "controller/editor_settings.h"
 #include "controller/editor_view_factory.h"
 #include "micdata/microphone_data.h"
 #include "pluginterfaces/base/ustring.h"
@@ -35,6 +36,7 @@ void VST_PlugInController::releaseModels() {
 tresult PLUGIN_API VST_PlugInController::initialize(FUnknown* context) {
   const tresult result = PlugIn_PlugInController::initialize(context);
   if (result != kResultOk) return result;
+  editorZoom_ = readDefaultEditorZoom();
   // In ID order, so the host's parameter index is the ID.
   for (ParameterId id = 0; id < kParameterCount; ++id) {
     const UString128 title(parameterTitle(id));

@@ -2,11 +2,13 @@
 // The edit controller: registers the parameters with the host, takes the processor's
 // state when a project is loaded, carries the editor's edits (as plain values) to the
 // host, and forwards every parameter change and every level message from the
-// processor to the open editor views. Everything here runs on the host's main thread.
+// processor to the open editor views. Its own state is the editor's zoom
+// (controller/controller_state.h). Everything here runs on the host's main thread.
 
 #include <cstddef>
 #include <vector>
 
+#include "controller/editor_zoom.h"
 #include "controller/parameters.h"
 #include "controller/plugin_plugin_controller.h"
 #include "controller/view_target.h"
@@ -15,7 +17,7 @@ class MicrophoneData;
 
 namespace Steinberg::Vst {
 
-class VST_PlugInController : public PlugIn_PlugInController {
+class VST_PlugInController : public PlugIn_PlugInController, public EditorZoomKeeper {
  public:
   static constexpr int kLevelCount = 2 * kPairCount;
 
@@ -32,6 +34,10 @@ class VST_PlugInController : public PlugIn_PlugInController {
 
   //--- IEditController
   tresult PLUGIN_API setComponentState(IBStream* state) override;
+  // The controller's own state: the editor's zoom. A state that cannot be read leaves
+  // 100 % and answers kResultFalse; parameters are never touched.
+  tresult PLUGIN_API setState(IBStream* state) override;
+  tresult PLUGIN_API getState(IBStream* state) override;
   tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) override;
   IPlugView* PLUGIN_API createView(FIDString name) override;
   // Text in the parameters' own units (controller/parameter_text.h) and the linear law
@@ -52,6 +58,13 @@ class VST_PlugInController : public PlugIn_PlugInController {
   void editorAttached(EditorView* editor) override;
   void editorRemoved(EditorView* editor) override;
 
+  // The editor's zoom of this instance: the user's default for new instances (the
+  // settings file) until a project's state or the user sets it.
+  double editorZoom() const override { return editorZoom_; }
+  // The user picked a zoom in an editor: kept for this instance and as the user's default
+  // for new ones, and shown by every open view. A zoom that is no choice is ignored.
+  void chooseEditorZoom(double zoom) override;
+
   std::size_t openViewCount() const { return openViews_.size(); }
   // The last level values received, in the layout of PlugIn_ViewTarget::kLevelTag.
   const float* levelBlock() const { return levelBlock_; }
@@ -65,11 +78,13 @@ class VST_PlugInController : public PlugIn_PlugInController {
   template <typename Call>
   void forEachOpenView(Call&& call);
   void releaseModels();
+  void setEditorZoom(double zoom);
 
   std::vector<OpenView> openViews_;  // not owned; in the order they were attached
   // The microphone models, for their names in parameter text; held while initialized.
   MicrophoneData* models_ = nullptr;
   float levelBlock_[kLevelCount] = {};
+  double editorZoom_ = 1.0;
 };
 
 }  // namespace Steinberg::Vst

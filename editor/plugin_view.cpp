@@ -2,13 +2,17 @@
 
 #include <cmath>
 
+#include "controller/editor_zoom.h"
 #include "controls/display_knob.h"
 #include "controls/expandable_button.h"
+#include "editor/editor_frame.h"
 #include "editor/editor_layout.h"
 #include "editor/gainer_frame.h"
 #include "editor/peak2_frame.h"
 #include "editor/solo_frame.h"
+#include "editor/zoom_menu.h"
 #include "micdata/microphone_data.h"
+#include "platform/diagnostics.h"
 #include "plots/freq_graph.h"
 #include "toolkit/controls/cmoviebutton.h"
 #include "toolkit/controls/cvumeter.h"
@@ -27,21 +31,105 @@ float meterValue(float level) {
   return static_cast<float>(std::exp(0.04 * dB));
 }
 
+// The controller that keeps the user's zoom, when the view belongs to this plug-in's.
+EditorZoomKeeper* zoomKeeper(EditController* controller) {
+  return dynamic_cast<EditorZoomKeeper*>(controller);
+}
+
 }  // namespace
 
 PlugIn_View::PlugIn_View(EditController* controller)
     : VSTGUIEditor(controller), microphones_(acquireMicrophoneData()), gestures_(controller) {
   setIdleRate(layout::kIdleMilliseconds);
-  ViewRect size(0, 0, layout::kEditorWidth, layout::kEditorHeight);
+  if (EditorZoomKeeper* keeper = zoomKeeper(controller)) scale_.setUserZoom(keeper->editorZoom());
+  ViewRect size(0, 0, scale_.width(), scale_.height());
   setRect(size);
 }
 
-PlugIn_View::~PlugIn_View() { releaseMicrophoneData(microphones_); }
+PlugIn_View::~PlugIn_View() {
+  closeZoomMenu();
+  releaseMicrophoneData(microphones_);
+}
+
+tresult PLUGIN_API PlugIn_View::queryInterface(const TUID iid, void** obj) {
+  if (FUnknownPrivate::iidEqual(iid, IPlugViewContentScaleSupport::iid)) {
+    addRef();
+    *obj = static_cast<IPlugViewContentScaleSupport*>(this);
+    return kResultOk;
+  }
+  return VSTGUIEditor::queryInterface(iid, obj);
+}
+
+tresult PLUGIN_API PlugIn_View::setContentScaleFactor(ScaleFactor factor) {
+  if (!scale_.setHostFactor(factor)) return kResultFalse;
+  applyScale();
+  return kResultTrue;
+}
+
+tresult PLUGIN_API PlugIn_View::attached(void* parent, FIDString type) {
+  const tresult result = VSTGUIEditor::attached(parent, type);
+  if (result == kResultOk && plugFrame && scale_.factor() != 1.0) {
+    ViewRect size(0, 0, scale_.width(), scale_.height());
+    plugFrame->resizeView(this, &size);
+  }
+  return result;
+}
+
+void PlugIn_View::updateZoom(double zoom) {
+  scale_.setUserZoom(zoom);
+  applyScale();
+}
+
+void PlugIn_View::applyScale() {
+  ViewRect size(0, 0, scale_.width(), scale_.height());
+  const bool sized = size.getWidth() == rect.getWidth() && size.getHeight() == rect.getHeight();
+  if (sized && (!frame || frame->getZoom() == scale_.factor())) return;
+  const ViewRect previous = rect;
+  const double previousFactor = frame ? frame->getZoom() : 1.0;
+  setRect(size);
+  if (!frame) return;  // the frame opens at this factor
+  frame->setZoom(scale_.factor());
+  if (!plugFrame || sized) return;
+  const tresult answer = plugFrame->resizeView(this, &size);
+  if (answer == kResultOk || answer == kResultTrue) return;
+  // A host that keeps its window's size: the panel stays as the window shows it.
+  diag::write("Editor: the host did not resize the window to %d x %d\n", size.getWidth(),
+              size.getHeight());
+  setRect(previous);
+  frame->setZoom(previousFactor);
+}
+
+void PlugIn_View::openZoomMenu(const VSTGUI::CPoint& where) {
+  if (!frame || zoomMenu_) return;
+  zoomMenu_ = new ZoomMenu(where, layout::kOverlayArea, scale_.userZoom(),
+                           [this](bool chosen, double zoom) {
+                             closeZoomMenu();
+                             if (chosen) chooseZoom(zoom);
+                           });
+  if (!frame->setModalView(zoomMenu_)) closeZoomMenu();
+}
+
+void PlugIn_View::closeZoomMenu() {
+  if (!zoomMenu_) return;
+  ZoomMenu* menu = zoomMenu_;
+  zoomMenu_ = nullptr;
+  if (frame && frame->getModalView() == menu) frame->setModalView(nullptr);
+  menu->forget();
+}
+
+void PlugIn_View::chooseZoom(double zoom) {
+  if (EditorZoomKeeper* keeper = zoomKeeper(controller)) {
+    keeper->chooseEditorZoom(zoom);  // comes back as updateZoom, to every open view
+    return;
+  }
+  updateZoom(zoom);
+}
 
 bool PLUGIN_API PlugIn_View::open(void* parent, const VSTGUI::PlatformType& type) {
   if (frame) return false;
-  frame =
-      new VSTGUI::CFrame(VSTGUI::CRect(0, 0, layout::kEditorWidth, layout::kEditorHeight), this);
+  frame = new EditorFrame(VSTGUI::CRect(0, 0, layout::kEditorWidth, layout::kEditorHeight), this,
+                          [this](const VSTGUI::CPoint& where) { openZoomMenu(where); });
+  frame->setZoom(scale_.factor());
   if (!frame->open(parent, type)) {
     frame->forget();
     frame = nullptr;
@@ -55,6 +143,7 @@ void PLUGIN_API PlugIn_View::close() {
   // A gesture cut short by the window closing still ends for the host.
   gestures_.endAll();
   forgetControls();
+  closeZoomMenu();
   if (!frame) return;
   VSTGUI::CFrame* closing = frame;
   frame = nullptr;

@@ -1,9 +1,15 @@
 #pragma once
-// The plug-in's window: a fixed 780 x 380 panel of embedded artwork with the
+// The plug-in's window: a 780 x 380 panel of embedded artwork with the
 // microphone selectors, level meters and peak LEDs, gain knobs, solo buttons and the
 // proximity switch of both capsule columns, the frequency graph, and the help and
 // credits overlays. It wires every control to its parameter and routes the
 // controller's parameter values and level values to the controls.
+//
+// The panel is drawn at a factor (editor/editor_scale.h): the host's content scale
+// (IPlugViewContentScaleSupport) times the zoom the user picks from the list a right-click
+// on the panel opens, kept by the controller. The views keep the panel's 780 x 380
+// coordinates at every factor; the window is that size times the factor, which the host
+// is asked to take (resizeView). The user cannot drag the window to another size.
 //
 // Everything here runs on the host's user-interface thread; the view never touches
 // anything the audio thread uses.
@@ -13,6 +19,8 @@
 #include "controller/parameters.h"
 #include "controller/view_target.h"
 #include "controls/edit_gestures.h"
+#include "editor/editor_scale.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "sdk/vstgui_editor.h"
 #include "toolkit/ccontrol.h"
 
@@ -32,7 +40,12 @@ class Peak2Frame;
 class SoloFrame;
 class GainerFrame;
 
-class PlugIn_View : public VSTGUIEditor, public VSTGUI::CControlListener, public PlugIn_ViewTarget {
+class ZoomMenu;
+
+class PlugIn_View : public VSTGUIEditor,
+                    public VSTGUI::CControlListener,
+                    public PlugIn_ViewTarget,
+                    public IPlugViewContentScaleSupport {
  public:
   // The stereo build's gains are value knobs, the mono build's knob-and-caption frames.
   using GainControl = std::conditional_t<LOBESHIFT_STEREO != 0, VSTGUI::DisplayKnob, GainerFrame>;
@@ -54,6 +67,17 @@ class PlugIn_View : public VSTGUIEditor, public VSTGUI::CControlListener, public
 
   //--- IPlugView
   tresult PLUGIN_API canResize() override { return kResultFalse; }
+  // A factor the host set before applies here: the host is told the size once more.
+  tresult PLUGIN_API attached(void* parent, FIDString type) override;
+
+  //--- IPlugViewContentScaleSupport: the host's factor, clamped to 1 to 4; a factor that is
+  // not a number or infinite is ignored (kResultFalse).
+  tresult PLUGIN_API setContentScaleFactor(ScaleFactor factor) override;
+
+  //--- FUnknown: the view's interfaces and the content scale support.
+  tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override;
+  uint32 PLUGIN_API addRef() override { return VSTGUIEditor::addRef(); }
+  uint32 PLUGIN_API release() override { return VSTGUIEditor::release(); }
 
   //--- CControlListener: the proximity switch and the two selectors.
   void valueChanged(VSTGUI::CControl* control) override;
@@ -63,15 +87,27 @@ class PlugIn_View : public VSTGUIEditor, public VSTGUI::CControlListener, public
   //--- PlugIn_ViewTarget
   void updateParameter(ParamID tag, float plain) override;
   void updateLevels(uint32 kind, const void* values) override;
+  void updateZoom(double zoom) override;
 
   bool isOpen() const { return frame != nullptr; }
+  const EditorScale& scale() const { return scale_; }
+  // The zoom list opened by a right-click at `where` (panel coordinates), and what it
+  // shows while open (null when closed).
+  void openZoomMenu(const VSTGUI::CPoint& where);
+  ZoomMenu* zoomMenu() const { return zoomMenu_; }
 
  private:
   void buildPanel();
   void forgetControls();
   void showMicrophone(ParamID selector, float plain);
+  // The view's size and the frame's scale follow the factor; the host is asked to resize.
+  void applyScale();
+  void chooseZoom(double zoom);
+  void closeZoomMenu();
 
   MicrophoneData* microphones_;  // one counted reference for the view's whole life
+  EditorScale scale_;
+  ZoomMenu* zoomMenu_ = nullptr;  // one reference held while the list is open
   lobeshift::EditGestures gestures_;
   VSTGUI::CVuMeter* meters_[kLevelCount] = {};  // in the order of the level values
   GainControl* gains_[kLevelCount] = {};        // by gain parameter: index = ID - 10

@@ -7,6 +7,12 @@ using namespace Steinberg;
 tresult PLUGIN_API PlugFrame::resizeView(IPlugView* view, ViewRect* newSize) {
   if (view == nullptr || newSize == nullptr) return kInvalidArgument;
   ++resizeRequests_;
+  lastRequest_ = *newSize;
+  if (resizer_) {
+    resizer_(*newSize);
+    ViewRect size = *newSize;
+    view->onSize(&size);
+  }
   return kResultOk;
 }
 

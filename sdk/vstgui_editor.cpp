@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/diagnostics.h"
+#include "toolkit/device_scale.h"
 
 namespace Steinberg::Vst {
 namespace {
@@ -68,8 +69,9 @@ tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type) {
     return kResultFalse;
   }
   if (frame) {
-    ViewRect frameRect(0, 0, static_cast<int32>(frame->getWidth()),
-                       static_cast<int32>(frame->getHeight()));
+    // The window's size: the frame's at the scale it is drawn at.
+    ViewRect frameRect(0, 0, VSTGUI::deviceExtent(frame->getWidth(), frame->getZoom()),
+                       VSTGUI::deviceExtent(frame->getHeight(), frame->getZoom()));
     if (frameRect.getWidth() != rect.getWidth() || frameRect.getHeight() != rect.getHeight()) {
       setRect(frameRect);
       if (plugFrame) plugFrame->resizeView(this, &frameRect);

@@ -7,6 +7,7 @@
 
 #include "platform/diagnostics.h"
 #include "platform/resources.h"
+#include "toolkit/bitmap_resolutions.h"
 #include "toolkit/cdrawcontext.h"
 
 namespace VSTGUI {
@@ -26,6 +27,30 @@ cairo_status_t readPngBytes(void* closure, unsigned char* out, unsigned int leng
   return CAIRO_STATUS_SUCCESS;
 }
 
+// The embedded PNG of that name, or nullptr: with a diagnostic line when `required`.
+cairo_surface_t* loadPng(const std::string& name, bool required) {
+  platform::Resource resource;
+  if (!platform::findResource(name.c_str(), "PNG", resource)) {
+    if (required) diag::write("Bitmap '%s' not found among the embedded resources\n", name.c_str());
+    return nullptr;
+  }
+  PngReader reader{resource.data, resource.size, 0};
+  cairo_surface_t* image = cairo_image_surface_create_from_png_stream(readPngBytes, &reader);
+  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+    diag::write("Bitmap '%s' is not a readable PNG image: %s\n", name.c_str(),
+                cairo_status_to_string(cairo_surface_status(image)));
+    cairo_surface_destroy(image);
+    return nullptr;
+  }
+  return image;
+}
+
+double deviceScaleOf(cairo_surface_t* surface) {
+  double x = 1, y = 1;
+  cairo_surface_get_device_scale(surface, &x, &y);
+  return x > 0 ? x : 1;
+}
+
 int pixelCount(CCoord extent) {
   if (!(extent > 0)) return 0;
   if (extent > 32767) return 32767;
@@ -35,42 +60,45 @@ int pixelCount(CCoord extent) {
 }  // namespace
 
 CBitmap::CBitmap(UTF8StringPtr resourceName) : name_(resourceName ? resourceName : "") {
-  platform::Resource resource;
-  if (!platform::findResource(name_.c_str(), "PNG", resource)) {
-    diag::write("Bitmap '%s' not found among the embedded resources\n", name_.c_str());
-    return;
-  }
-  PngReader reader{resource.data, resource.size, 0};
-  cairo_surface_t* image = cairo_image_surface_create_from_png_stream(readPngBytes, &reader);
-  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-    diag::write("Bitmap '%s' is not a readable PNG image: %s\n", name_.c_str(),
-                cairo_status_to_string(cairo_surface_status(image)));
-    cairo_surface_destroy(image);
-    return;
-  }
-  surface_ = image;
+  surface_ = loadPng(name_, true);
+  doubleLooked_ = surface_ == nullptr;  // nothing to stand in for
 }
 
-CBitmap::CBitmap(CCoord width, CCoord height) {
+CBitmap::CBitmap(CCoord width, CCoord height) : doubleLooked_(true) {
   surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
 }
 
-CBitmap::CBitmap(cairo_surface_t* surface) {
+CBitmap::CBitmap(cairo_surface_t* surface) : doubleLooked_(true) {
   if (surface) surface_ = cairo_surface_reference(surface);
 }
 
 CBitmap::~CBitmap() {
   if (surface_) cairo_surface_destroy(surface_);
+  if (doubleSurface_) cairo_surface_destroy(doubleSurface_);
 }
 
-CCoord CBitmap::getWidth() const { return surface_ ? cairo_image_surface_get_width(surface_) : 0; }
+CCoord CBitmap::getWidth() const {
+  return surface_ ? cairo_image_surface_get_width(surface_) / deviceScaleOf(surface_) : 0;
+}
 
 CCoord CBitmap::getHeight() const {
-  return surface_ ? cairo_image_surface_get_height(surface_) : 0;
+  return surface_ ? cairo_image_surface_get_height(surface_) / deviceScaleOf(surface_) : 0;
+}
+
+cairo_surface_t* CBitmap::getSurface(double scale) {
+  if (!(scale > 1)) return surface_;
+  if (!doubleLooked_) {
+    doubleLooked_ = true;
+    doubleSurface_ = loadPng(doubleResolutionName(name_), false);
+    if (doubleSurface_)
+      cairo_surface_set_device_scale(doubleSurface_, kDoubleResolution, kDoubleResolution);
+  }
+  return doubleSurface_ ? doubleSurface_ : surface_;
 }
 
 void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset, float alpha) {
-  if (context && surface_) context->drawSurface(surface_, rect, offset, alpha);
+  if (!context || !surface_) return;
+  context->drawSurface(getSurface(context->getScaleFactor()), rect, offset, alpha);
 }
 
 }  // namespace VSTGUI

@@ -2,6 +2,10 @@
 // A bitmap: a PNG image loaded by name from the module's embedded resources (type
 // "PNG", name compared without regard to case), or a blank image of a given size that
 // an offscreen context draws into.
+//
+// A resource bitmap drawn into a context of a device scale above 1 draws its double
+// resolution image instead (toolkit/bitmap_resolutions.h), loaded at its first such use,
+// when the resources have one; sizes and offsets stay those of the first image.
 
 #include <string>
 
@@ -40,12 +44,16 @@ class CBitmap : public CBaseObject {
 
   // The image (premultiplied ARGB32), or nullptr when nothing is loaded.
   cairo_surface_t* getSurface() const { return surface_; }
+  // The image drawn at a device scale: the double resolution one above 1, where there is one.
+  cairo_surface_t* getSurface(double scale);
 
   CLASS_METHODS_NOCOPY(CBitmap, CBaseObject)
 
  private:
   std::string name_;
   cairo_surface_t* surface_ = nullptr;
+  cairo_surface_t* doubleSurface_ = nullptr;
+  bool doubleLooked_ = false;  // the double resolution image was looked for
 };
 
 }  // namespace VSTGUI

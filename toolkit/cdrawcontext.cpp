@@ -43,6 +43,12 @@ bool isOddWholeWidth(CCoord width) {
   return whole == width && static_cast<long>(whole) % 2 == 1;
 }
 
+double surfaceScale(cairo_surface_t* surface) {
+  double x = 1, y = 1;
+  cairo_surface_get_device_scale(surface, &x, &y);
+  return x > 0 ? x : 1;
+}
+
 // Crisp lines: a line of odd whole width runs through pixel centres, any other through
 // pixel edges.
 CCoord alignForLine(CCoord value, CCoord lineWidth) {
@@ -71,15 +77,17 @@ void CDrawContext::endDraw() { cairo_surface_flush(surface_); }
 
 CCoord CDrawContext::getSurfaceWidth() const {
   return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE
-             ? cairo_image_surface_get_width(surface_)
+             ? cairo_image_surface_get_width(surface_) / getScaleFactor()
              : 0;
 }
 
 CCoord CDrawContext::getSurfaceHeight() const {
   return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE
-             ? cairo_image_surface_get_height(surface_)
+             ? cairo_image_surface_get_height(surface_) / getScaleFactor()
              : 0;
 }
+
+double CDrawContext::getScaleFactor() const { return surfaceScale(surface_); }
 
 void CDrawContext::setGlobalAlpha(float alpha) { globalAlpha_ = std::clamp(alpha, 0.f, 1.f); }
 
@@ -173,6 +181,35 @@ void CDrawContext::drawRect(const CRect& rect, const CDrawStyle drawStyle) {
   }
 }
 
+void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle) {
+  CRect r(rect);
+  r.normalize();
+  if (r.isEmpty()) return;
+  DrawScope scope(*this);
+  auto ellipse = [&](const CRect& box) {
+    cairo_save(cairo_);
+    cairo_translate(cairo_, box.left + box.getWidth() / 2, box.top + box.getHeight() / 2);
+    cairo_scale(cairo_, box.getWidth() / 2, box.getHeight() / 2);
+    cairo_new_path(cairo_);
+    cairo_arc(cairo_, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cairo_);
+  };
+  if (drawStyle == kDrawFilled || drawStyle == kDrawFilledAndStroked) {
+    ellipse(r);
+    setSource(cairo_, fillColor_, globalAlpha_);
+    cairo_fill(cairo_);
+  }
+  if (drawStyle == kDrawStroked || drawStyle == kDrawFilledAndStroked) {
+    CRect outline(r);
+    outline.inset(lineWidth_ / 2, lineWidth_ / 2);
+    if (outline.getWidth() <= 0 || outline.getHeight() <= 0) return;
+    ellipse(outline);
+    cairo_set_line_width(cairo_, lineWidth_);
+    setSource(cairo_, frameColor_, globalAlpha_);
+    cairo_stroke(cairo_);
+  }
+}
+
 void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset,
                               float alpha) {
   if (bitmap) bitmap->draw(this, dest, offset, alpha);
@@ -184,8 +221,30 @@ void CDrawContext::drawSurface(cairo_surface_t* source, const CRect& dest,
   DrawScope scope(*this);
   cairo_rectangle(cairo_, dest.left, dest.top, dest.getWidth(), dest.getHeight());
   cairo_clip(cairo_);
-  cairo_set_source_surface(cairo_, source, dest.left - sourceOffset.x, dest.top - sourceOffset.y);
-  cairo_paint_with_alpha(cairo_, std::clamp(alpha, 0.f, 1.f) * globalAlpha_);
+  const float opacity = std::clamp(alpha, 0.f, 1.f) * globalAlpha_;
+  const double sourceScale = surfaceScale(source);
+  if (sourceScale == getScaleFactor()) {
+    cairo_set_source_surface(cairo_, source, dest.left - sourceOffset.x, dest.top - sourceOffset.y);
+    cairo_paint_with_alpha(cairo_, opacity);
+    return;
+  }
+  // Resampled: only the region shown is read, its edges repeated outwards, so that a
+  // filmstrip's neighbouring image does not bleed into the filtered edge.
+  const double left = std::max(0.0, sourceOffset.x * sourceScale);
+  const double top = std::max(0.0, sourceOffset.y * sourceScale);
+  const double width =
+      std::min(dest.getWidth() * sourceScale, cairo_image_surface_get_width(source) - left);
+  const double height =
+      std::min(dest.getHeight() * sourceScale, cairo_image_surface_get_height(source) - top);
+  if (!(width > 0) || !(height > 0)) return;
+  cairo_surface_t* region = cairo_surface_create_for_rectangle(source, left, top, width, height);
+  cairo_surface_set_device_scale(region, sourceScale, sourceScale);
+  cairo_set_source_surface(cairo_, region, dest.left + left / sourceScale - sourceOffset.x,
+                           dest.top + top / sourceScale - sourceOffset.y);
+  cairo_pattern_set_extend(cairo_get_source(cairo_), CAIRO_EXTEND_PAD);
+  cairo_pattern_set_filter(cairo_get_source(cairo_), CAIRO_FILTER_GOOD);
+  cairo_paint_with_alpha(cairo_, opacity);
+  cairo_surface_destroy(region);
 }
 
 void CDrawContext::setFont(const CFontRef font, const CCoord& size, const int32_t& style) {

@@ -49,6 +49,8 @@ class CDrawContext : public CBaseObject {
   // Filled with the fill colour and/or outlined with the frame colour; the outline
   // lies inside the rectangle.
   void drawRect(const CRect& rect, const CDrawStyle drawStyle = kDrawStroked);
+  // The ellipse inside the rectangle, filled and/or outlined like drawRect.
+  void drawEllipse(const CRect& rect, const CDrawStyle drawStyle = kDrawStroked);
   void drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset = CPoint(0, 0),
                   float alpha = 1.f);
 
@@ -90,12 +92,17 @@ class CDrawContext : public CBaseObject {
   void saveGlobalState();
   void restoreGlobalState();
 
-  // Back end: blends the surface's region that starts at `sourceOffset` into `dest`.
+  // Back end: blends the surface's region that starts at `sourceOffset` into `dest`. Both
+  // are in their own coordinates (cairo's device scale): a source of another scale is
+  // resampled, reading nothing outside the region.
   void drawSurface(cairo_surface_t* source, const CRect& dest, const CPoint& sourceOffset,
                    float alpha);
   cairo_surface_t* getSurface() const { return surface_; }
+  // The surface's size in its own coordinates: pixels divided by the device scale.
   CCoord getSurfaceWidth() const;
   CCoord getSurfaceHeight() const;
+  // Device pixels per unit of the context's coordinates (1 unless drawn at a scale).
+  double getScaleFactor() const;
 
   CLASS_METHODS_NOCOPY(CDrawContext, CBaseObject)
 

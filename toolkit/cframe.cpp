@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/device_scale.h"
+
 namespace VSTGUI {
 
 namespace {
@@ -26,8 +28,8 @@ CFrame::~CFrame() {
 
 bool CFrame::open(void* systemWindow, PlatformType type, IPlatformFrameConfig* config) {
   if (platformFrame_) return false;
-  platformFrame_ =
-      createPlatformFrame(this, CRect(0, 0, getWidth(), getHeight()), systemWindow, type, config);
+  platformFrame_ = createPlatformFrame(this, CRect(0, 0, getWidth(), getHeight()), zoom_,
+                                       systemWindow, type, config);
   if (!platformFrame_) return false;
   attached(this);
   invalid();
@@ -71,6 +73,15 @@ void CFrame::idle() {
   CBaseObjectGuard guard(this);  // a view may close the frame while it is repainted
   if (isDirty()) invalidateDirtyViews();
   platformFrame_->paintInvalid();
+}
+
+bool CFrame::setZoom(double zoom) {
+  if (!isUsableScale(zoom)) return false;
+  if (zoom == zoom_) return true;
+  zoom_ = zoom;
+  if (platformFrame_) platformFrame_->setScaleFactor(zoom);
+  invalid();
+  return true;
 }
 
 int32_t CFrame::getKnobMode() const {

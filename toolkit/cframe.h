@@ -66,6 +66,12 @@ class CFrame : public CViewContainer, public IPlatformFrameCallback {
   // Asks every dirty view to be repainted and repaints now.
   virtual void idle();
 
+  // The device scale the frame is drawn at (toolkit/device_scale.h): its views keep their
+  // coordinates, its window is round(size x zoom) pixels, and pointer positions are divided
+  // back. False, changing nothing, for a factor that is not finite and positive.
+  bool setZoom(double zoom);
+  double getZoom() const { return zoom_; }
+
   VSTGUIEditorInterface* getEditor() const { return editor_; }
   // The host's knob mode through the editor; kCircularMode when nobody says.
   virtual int32_t getKnobMode() const;
@@ -132,6 +138,7 @@ class CFrame : public CViewContainer, public IPlatformFrameCallback {
 
   VSTGUIEditorInterface* editor_;
   IPlatformFrame* platformFrame_ = nullptr;
+  double zoom_ = 1.0;
   CView* modalView_ = nullptr;
   CView* focusView_ = nullptr;
   std::vector<CView*> mouseViews_;  // outermost first; each holds a reference

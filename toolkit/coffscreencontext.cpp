@@ -2,25 +2,19 @@
 
 #include <cairo.h>
 
-#include <cmath>
-
 #include "toolkit/cbitmap.h"
+#include "toolkit/cframe.h"
+#include "toolkit/device_scale.h"
 
 namespace VSTGUI {
-namespace {
 
-int pixelCount(CCoord extent) {
-  if (!(extent > 0)) return 0;
-  if (extent > 32767) return 32767;
-  return static_cast<int>(std::ceil(extent));
-}
-
-}  // namespace
-
-COffscreenContext* COffscreenContext::create(CFrame* /*frame*/, CCoord width, CCoord height) {
+COffscreenContext* COffscreenContext::create(CFrame* frame, CCoord width, CCoord height) {
   // Every back end composites from image surfaces, so one kind of offscreen serves all.
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
+  // Drawn at the frame's device scale, so that what is drawn here is as sharp as the rest.
+  const double scale = frame ? frame->getZoom() : 1.0;
+  cairo_surface_t* surface = cairo_image_surface_create(
+      CAIRO_FORMAT_ARGB32, deviceExtent(width, scale), deviceExtent(height, scale));
+  cairo_surface_set_device_scale(surface, scale, scale);
   auto* context = new COffscreenContext(surface);
   cairo_surface_destroy(surface);  // the context holds its own reference
   return context;

@@ -12,8 +12,8 @@ class CBitmap;
 
 class COffscreenContext : public CDrawContext {
  public:
-  // A transparent context of width x height pixels (fractions round up). The frame is
-  // the one the drawing is for; it may be null.
+  // A transparent context of width x height units (fractions round up), drawn at the
+  // frame's device scale. The frame is the one the drawing is for; it may be null.
   static COffscreenContext* create(CFrame* frame, CCoord width, CCoord height);
 
   // Blends this context's pixels, from `srcOffset` on, into `dest` at `destRect`

@@ -118,8 +118,15 @@ EditorWindow::EditorWindow(RunLoop* runLoop) : runLoop_(runLoop), plugFrame_(run
   window_ =
       CreateWindowExW(WS_EX_TOPMOST, kWindowClass, L"Lobeshift Host", WS_POPUP | WS_CLIPCHILDREN, 0,
                       0, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window_)
+  if (!window_) {
     error_ = "cannot create the host window (error " + std::to_string(GetLastError()) + ")";
+    return;
+  }
+  plugFrame_.setWindowResizer([this](const ViewRect& size) {
+    if (size.getWidth() <= 0 || size.getHeight() <= 0) return;
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, size.getWidth(), size.getHeight(),
+                 SWP_NOMOVE | SWP_NOACTIVATE);
+  });
 }
 
 EditorWindow::~EditorWindow() {

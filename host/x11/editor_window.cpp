@@ -52,6 +52,12 @@ EditorWindow::EditorWindow(RunLoop* runLoop) : runLoop_(runLoop), plugFrame_(run
     return;
   }
   display_ = display;
+  plugFrame_.setWindowResizer([this](const ViewRect& size) {
+    if (!window_ || size.getWidth() <= 0 || size.getHeight() <= 0) return;
+    XResizeWindow(display_, window_, static_cast<unsigned>(size.getWidth()),
+                  static_cast<unsigned>(size.getHeight()));
+    XSync(display_, False);
+  });
 }
 
 EditorWindow::~EditorWindow() {

@@ -7,6 +7,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -62,9 +63,11 @@ class EditorWindowTest : public ::testing::Test {
   // Lets the editor read its events and repaint, with the pointer parked outside.
   void settle(int milliseconds = 150) { window->pump(static_cast<std::uint32_t>(milliseconds)); }
   void parkPointer() {
-    window->moveTo(layout::kEditorWidth + 20, layout::kEditorHeight + 20);
+    window->moveTo(at(layout::kEditorWidth + 20), at(layout::kEditorHeight + 20));
     settle();
   }
+  // A point of the panel in the window's pixels, at the factor the editor is drawn at.
+  int at(double panel) const { return static_cast<int>(std::lround(panel * factor)); }
   std::vector<host::ComponentHandler::Edit> performsOf(ParamID id) {
     std::vector<host::ComponentHandler::Edit> found;
     for (const auto& edit : plugin->componentHandler().edits())
@@ -92,14 +95,14 @@ class EditorWindowTest : public ::testing::Test {
   void dragAndWheelTheFirstGainKnob() {
     const layout::GainPlace& gain = layout::kGainControls[0];
     const auto [knobX, knobY] = firstGainKnobCentre();
-    window->drag(knobX, knobY, knobX, knobY - 100);
+    window->drag(at(knobX), at(knobY), at(knobX), at(knobY - 100));
     settle();
     EXPECT_NEAR(plainOf(*plugin, gain.parameter), 6.0, 1e-4);
     EXPECT_TRUE(sawGesture(gain.parameter));
-    window->wheel(knobX, knobY, -1);
+    window->wheel(at(knobX), at(knobY), -1);
     settle();
     EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.8, 1e-4);
-    window->wheel(knobX, knobY, -1, {host::Key::kShift});
+    window->wheel(at(knobX), at(knobY), -1, {host::Key::kShift});
     settle();
     EXPECT_NEAR(plainOf(*plugin, gain.parameter), 4.68, 1e-4);
   }
@@ -107,7 +110,7 @@ class EditorWindowTest : public ::testing::Test {
   void shiftClickAPreSolo() {
     const int soloX = static_cast<int>(layout::kSoloFrameOrigin.x) + 68 + 26;
     const int soloY = static_cast<int>(layout::kSoloFrameOrigin.y) + 9;
-    window->click(soloX, soloY, {host::Key::kShift});
+    window->click(at(soloX), at(soloY), {host::Key::kShift});
     settle();
     EXPECT_NEAR(plainOf(*plugin, kSoloState), 2.0, 1e-6);
   }
@@ -119,6 +122,7 @@ class EditorWindowTest : public ::testing::Test {
 
   std::unique_ptr<host::PluginInstance> plugin;
   std::unique_ptr<host::EditorWindow> window;
+  double factor = 1.0;  // the editor's, as the tests set it
 };
 
 }  // namespace editor_test

@@ -61,8 +61,6 @@ TEST_F(PluginTest, TheControllerTakesTheProcessorStateWholeOrNotAtAll) {
   for (ParameterId id = 0; id < kParameterCount; ++id)
     EXPECT_DOUBLE_EQ(controller.getParamNormalized(id),
                      static_cast<float>(parameterNormalizedDefault(id)));
-
-  EXPECT_EQ(controller.getState(host::streamOf({}).get()), kNotImplemented);
 }
 
 TEST_F(PluginTest, OnlyTheNameEditorAsksForAView) {

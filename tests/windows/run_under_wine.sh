@@ -26,7 +26,7 @@ case ${1:-} in
     else
       rm -f "$state/display"
       # -displayfd: the server picks a free display and writes its number when it is ready.
-      Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$state/display" </dev/null \
+      Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$state/display" </dev/null \
         >"$state/xvfb.log" 2>&1 &
       echo $! >"$state/xvfb.pid"
       for _ in $(seq 100); do [[ -s $state/display ]] && break; sleep 0.1; done

@@ -3,10 +3,10 @@
 
 namespace VSTGUI {
 
-IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent,
-                                    PlatformType type, IPlatformFrameConfig* config) {
-  if (type == kOffscreen) return new OffscreenPlatformFrame(frame, size);
-  return createNativePlatformFrame(frame, size, parent, type, config);
+IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, double scale,
+                                    void* parent, PlatformType type, IPlatformFrameConfig* config) {
+  if (type == kOffscreen) return new OffscreenPlatformFrame(frame, size, scale);
+  return createNativePlatformFrame(frame, size, scale, parent, type, config);
 }
 
 }  // namespace VSTGUI

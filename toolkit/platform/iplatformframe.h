@@ -46,15 +46,19 @@ class IPlatformFrame : public CBaseObject {
   // Repaints every marked rectangle now and shows the result.
   virtual void paintInvalid() = 0;
   virtual PlatformType getPlatformType() const = 0;
+  // Draws the frame at a new device scale (a usable one, toolkit/device_scale.h): a window
+  // takes its new size in device pixels, and everything is repainted at the next paint.
+  virtual void setScaleFactor(double scale) = 0;
   // The frame is closing: nothing may call it any more, even if this platform frame
   // lives on for the rest of an event it is handling.
   virtual void detachFrame() = 0;
 };
 
-// Creates the platform frame of `type` for a frame of `size`; nullptr (with a
+// Creates the platform frame of `type` for a frame of `size` drawn at the device scale
+// `scale` (toolkit/device_scale.h); nullptr (with a
 // diagnostic line) when the platform cannot show it, e.g. without an X display, or when
 // the type is another system's (kHWND on Linux, kX11EmbedWindowID on Windows).
-IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent,
-                                    PlatformType type, IPlatformFrameConfig* config);
+IPlatformFrame* createPlatformFrame(IPlatformFrameCallback* frame, const CRect& size, double scale,
+                                    void* parent, PlatformType type, IPlatformFrameConfig* config);
 
 }  // namespace VSTGUI

@@ -10,7 +10,7 @@ namespace VSTGUI {
 // system window `parent`; nullptr, with a diagnostic line, when the type is not this
 // system's or the window cannot be opened.
 IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
-                                          void* parent, PlatformType type,
+                                          double scale, void* parent, PlatformType type,
                                           IPlatformFrameConfig* config);
 
 }  // namespace VSTGUI

@@ -7,8 +7,9 @@
 
 namespace VSTGUI {
 
-OffscreenPlatformFrame::OffscreenPlatformFrame(IPlatformFrameCallback* frame, const CRect& size)
-    : buffer_(frame, size) {}
+OffscreenPlatformFrame::OffscreenPlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
+                                               double scale)
+    : buffer_(frame, size, scale) {}
 
 bool OffscreenPlatformFrame::writePNG(const char* path) const {
   cairo_surface_flush(buffer_.getSurface());

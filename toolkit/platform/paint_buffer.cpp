@@ -6,29 +6,41 @@
 #include <cmath>
 #include <cstring>
 
+#include "toolkit/device_scale.h"
+
 namespace VSTGUI {
 namespace {
 
 // Beyond this many separate rectangles one enclosing rectangle paints faster.
 constexpr std::size_t kMaxSeparateRects = 16;
 
-int wholePixels(CCoord extent) {
-  return extent > 0 ? static_cast<int>(std::ceil(std::min(extent, 32767.0))) : 0;
-}
-
 }  // namespace
 
-PaintBuffer::PaintBuffer(IPlatformFrameCallback* frame, const CRect& size)
-    : frame_(frame),
-      width_(wholePixels(size.getWidth())),
-      height_(wholePixels(size.getHeight())),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_)) {}
+PaintBuffer::PaintBuffer(IPlatformFrameCallback* frame, const CRect& size, double scale)
+    : frame_(frame), size_(size), scale_(isUsableScale(scale) ? scale : 1.0) {
+  makeSurface();
+}
 
 PaintBuffer::~PaintBuffer() { cairo_surface_destroy(surface_); }
 
+void PaintBuffer::makeSurface() {
+  if (surface_) cairo_surface_destroy(surface_);
+  width_ = deviceExtent(size_.getWidth(), scale_);
+  height_ = deviceExtent(size_.getHeight(), scale_);
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
+  cairo_surface_set_device_scale(surface_, scale_, scale_);
+}
+
+void PaintBuffer::setScale(double scale) {
+  if (!isUsableScale(scale) || scale == scale_) return;
+  scale_ = scale;
+  makeSurface();
+  invalid_.assign(1, CRect(0, 0, width_, height_));
+}
+
 void PaintBuffer::invalidate(const CRect& rect) {
-  CRect area(std::floor(rect.left), std::floor(rect.top), std::ceil(rect.right),
-             std::ceil(rect.bottom));
+  CRect area(std::floor(rect.left * scale_), std::floor(rect.top * scale_),
+             std::ceil(rect.right * scale_), std::ceil(rect.bottom * scale_));
   area.bound(CRect(0, 0, width_, height_));
   if (area.isEmpty()) return;
   // Absorb every marked rectangle that touches the new one, until none does.
@@ -55,17 +67,26 @@ std::vector<CRect> PaintBuffer::paint() {
   std::vector<CRect> rects;
   rects.swap(invalid_);  // marks made while painting wait for the next pass
   if (rects.empty() || !frame_) return {};
+  // The frame draws in its own coordinates: a device rectangle divided by the scale,
+  // whose edges still fall on whole device pixels.
+  auto inFrame = [this](const CRect& rect) {
+    return CRect(rect.left / scale_, rect.top / scale_, rect.right / scale_, rect.bottom / scale_);
+  };
   CDrawContext context(surface_);
   cairo_t* cairo = cairo_create(surface_);
   cairo_set_operator(cairo, CAIRO_OPERATOR_CLEAR);
-  for (const CRect& rect : rects)
-    cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+  cairo_set_antialias(cairo, CAIRO_ANTIALIAS_NONE);
+  for (const CRect& rect : rects) {
+    const CRect area = inFrame(rect);
+    cairo_rectangle(cairo, area.left, area.top, area.getWidth(), area.getHeight());
+  }
   cairo_fill(cairo);
   cairo_destroy(cairo);
   for (const CRect& rect : rects) {
+    const CRect area = inFrame(rect);
     context.setOffset(CPoint());
-    context.setClipRect(rect);
-    frame_->platformDrawRect(&context, rect);
+    context.setClipRect(area);
+    frame_->platformDrawRect(&context, area);
   }
   context.endDraw();
   return rects;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "controller/controller_state.h"
 #include "pluginterfaces/vst/ivstmessage.h"
 #include "toolkit/platform/offscreen_frame.h"
 
@@ -10,7 +11,7 @@ namespace editor_session {
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
-host::Result<std::unique_ptr<EditorSession>> EditorSession::open() {
+host::Result<std::unique_ptr<EditorSession>> EditorSession::open(double scale) {
   std::unique_ptr<EditorSession> session(new EditorSession());
   session->context_ = std::make_shared<host::HostContext>();
   session->controller_ = new VST_PlugInController();
@@ -18,12 +19,18 @@ host::Result<std::unique_ptr<EditorSession>> EditorSession::open() {
     return host::Result<std::unique_ptr<EditorSession>>::failure(
         "the controller did not initialise");
   session->controller_->setComponentHandler(&session->handler_);
+  // A project's zoom of 100 %, so that the user's own default does not enter the picture.
+  auto ownState = host::streamOf({});
+  writeControllerState(ownState, ControllerState{1.0});
+  session->controller_->setState(host::streamOf(host::bytesOf(*ownState)));
   IPlugView* view = session->controller_->createView(ViewType::kEditor);
   session->view_ = dynamic_cast<PlugIn_View*>(view);
   if (!session->view_) {
     if (view) view->release();
     return host::Result<std::unique_ptr<EditorSession>>::failure("the controller gave no editor");
   }
+  if (session->view_->setContentScaleFactor(static_cast<float>(scale)) != kResultTrue)
+    return host::Result<std::unique_ptr<EditorSession>>::failure("the editor refused the scale");
   if (!session->view_->open(nullptr, VSTGUI::kOffscreen))
     return host::Result<std::unique_ptr<EditorSession>>::failure(
         "the editor did not open offscreen");
@@ -85,6 +92,16 @@ VSTGUI::CColor EditorSession::pixel(int x, int y) {
   VSTGUI::CFrame* frame = view_ ? view_->getFrame() : nullptr;
   if (!frame) return VSTGUI::CColor(0, 0, 0, 0);
   return VSTGUI::OffscreenPlatformFrame::of(frame)->getPixel(x, y);
+}
+
+int EditorSession::pictureWidth() const {
+  VSTGUI::CFrame* frame = view_ ? view_->getFrame() : nullptr;
+  return frame ? VSTGUI::OffscreenPlatformFrame::of(frame)->getWidth() : 0;
+}
+
+int EditorSession::pictureHeight() const {
+  VSTGUI::CFrame* frame = view_ ? view_->getFrame() : nullptr;
+  return frame ? VSTGUI::OffscreenPlatformFrame::of(frame)->getHeight() : 0;
 }
 
 bool EditorSession::writePNG(const std::string& path) {

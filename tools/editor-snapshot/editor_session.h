@@ -20,8 +20,10 @@ namespace editor_session {
 
 class EditorSession {
  public:
-  // The controller with its editor open; failure says what could not be made.
-  static host::Result<std::unique_ptr<EditorSession>> open();
+  // The controller with its editor open, drawn at `scale` (the host's content scale) with the
+  // user's zoom at 100 %, whatever the user's settings hold; failure says what could not be
+  // made.
+  static host::Result<std::unique_ptr<EditorSession>> open(double scale = 1.0);
   ~EditorSession();
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;
@@ -41,7 +43,11 @@ class EditorSession {
 
   // Repaints what is dirty, as the editor's idle timer does.
   void idle();
+  // The colour of a pixel of the picture (device pixels: at scale 2, (2x, 2y) for the
+  // panel's (x, y)), and the picture's size.
   VSTGUI::CColor pixel(int x, int y);
+  int pictureWidth() const;
+  int pictureHeight() const;
   bool writePNG(const std::string& path);
 
   // Closes and reports the view removed, as a host's removal does; safe to repeat.

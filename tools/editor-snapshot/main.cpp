@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     std::fputs(editor_snapshot::usage(), stdout);
     return 0;
   }
-  auto session = editor_session::EditorSession::open();
+  auto session = editor_session::EditorSession::open(options->scale);
   if (!session) return fail(session.error());
   if (!options->state.empty()) {
     std::ifstream file(options->state, std::ios::binary);

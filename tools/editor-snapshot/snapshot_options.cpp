@@ -42,11 +42,12 @@ bool parsePlain(const std::string& text, ParameterId id, double& plain) {
 
 const char* usage() {
   return "usage: editor-snapshot --out FILE.png [--state FILE] [--set \"Title=value\"]...\n"
-         "                       [--levels a,b[,c,d]]\n"
+         "                       [--levels a,b[,c,d]] [--scale FACTOR]\n"
          "Renders the editor offscreen for the given processor state and parameter values\n"
          "(titles as the host lists them, plain values in their units) and level values\n"
          "(linear peaks per capsule: stereo MicL omni, MicL eight, MicR omni, MicR eight;\n"
-         "mono omni, eight), and writes it as a PNG.\n";
+         "mono omni, eight), and writes it as a PNG, drawn at a factor from 1 to 4 (--scale 2:\n"
+         "1560 x 760 pixels).\n";
 }
 
 host::Result<PlainSetting> parseSetting(const std::string& assignment) {
@@ -75,7 +76,8 @@ host::Result<Options> parseOptions(const std::vector<std::string>& arguments) {
     }
     if (i + 1 >= arguments.size())
       return host::Result<Options>::failure(argument == "--out" || argument == "--state" ||
-                                                    argument == "--set" || argument == "--levels"
+                                                    argument == "--set" || argument == "--levels" ||
+                                                    argument == "--scale"
                                                 ? argument + " needs a value"
                                                 : "unknown option '" + argument + "'");
     const std::string& value = arguments[++i];
@@ -87,6 +89,12 @@ host::Result<Options> parseOptions(const std::vector<std::string>& arguments) {
       auto setting = parseSetting(value);
       if (!setting) return host::Result<Options>::failure(setting.error());
       options.settings.push_back(*setting);
+    } else if (argument == "--scale") {
+      char* rest = nullptr;
+      options.scale = std::strtod(value.c_str(), &rest);
+      if (rest == value.c_str() || *rest != '\0' || !(options.scale >= 1.0 && options.scale <= 4.0))
+        return host::Result<Options>::failure("--scale takes a factor from 1 to 4, got '" + value +
+                                              "'");
     } else if (argument == "--levels") {
       options.levels.clear();
       std::size_t start = 0;

@@ -1,10 +1,11 @@
 #pragma once
 // The command line of editor-snapshot:
 //   editor-snapshot_<build> --out FILE.png [--state FILE] [--set "Title=value"]...
-//                           [--levels a,b[,c,d]]
+//                           [--levels a,b[,c,d]] [--scale FACTOR]
 // --set takes a parameter's title (any case) and a plain value in its units, with an
 // optional unit ("8 kHz", "-3 dB"); --levels takes linear peaks, one per capsule
-// (stereo: MicL omni, MicL eight, MicR omni, MicR eight; mono: omni, eight).
+// (stereo: MicL omni, MicL eight, MicR omni, MicR eight; mono: omni, eight); --scale draws
+// the editor at a factor from 1 to 4 (2 gives a 1560 x 760 picture).
 
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct Options {
   std::string state;
   std::vector<PlainSetting> settings;
   std::vector<float> levels;
+  double scale = 1.0;
   bool help = false;
 };
 

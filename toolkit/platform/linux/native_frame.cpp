@@ -8,7 +8,7 @@
 namespace VSTGUI {
 
 IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
-                                          void* parent, PlatformType type,
+                                          double scale, void* parent, PlatformType type,
                                           IPlatformFrameConfig* config) {
   if (type != kX11EmbedWindowID && type != kDefaultNative) {
     diag::write("Editor window: platform type %d is not supported on Linux\n",
@@ -19,7 +19,7 @@ IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const C
   if (auto* x11Config = dynamic_cast<X11::FrameConfig*>(config); x11Config && x11Config->runLoop)
     runLoop = x11Config->runLoop;
   return X11PlatformFrame::create(
-      frame, size, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(parent)), runLoop);
+      frame, size, scale, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(parent)), runLoop);
 }
 
 }  // namespace VSTGUI

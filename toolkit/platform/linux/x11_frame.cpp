@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/diagnostics.h"
+#include "toolkit/device_scale.h"
 #include "toolkit/platform/linux/x11_input.h"
 
 namespace VSTGUI {
@@ -40,7 +41,7 @@ bool withoutXErrors(Display* display, Requests&& requests) {
 }  // namespace
 
 X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size,
-                                           unsigned long parentWindow,
+                                           double scale, unsigned long parentWindow,
                                            const SharedPointer<X11::IRunLoop>& runLoop) {
   if (!runLoop) {
     diag::write("Editor window: the host offers no run loop, so the window cannot be served\n");
@@ -52,8 +53,9 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
     diag::write("Editor window: cannot connect to the X display '%s'\n", name ? name : "");
     return nullptr;
   }
-  const unsigned width = static_cast<unsigned>(std::max(1.0, std::ceil(size.getWidth())));
-  const unsigned height = static_cast<unsigned>(std::max(1.0, std::ceil(size.getHeight())));
+  if (!isUsableScale(scale)) scale = 1.0;
+  const auto width = static_cast<unsigned>(std::max(1, deviceExtent(size.getWidth(), scale)));
+  const auto height = static_cast<unsigned>(std::max(1, deviceExtent(size.getHeight(), scale)));
   Window window = 0;
   const bool created =
       parentWindow != 0 && withoutXErrors(display, [&] {
@@ -79,7 +81,7 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
   XMapWindow(display, window);
   XFlush(display);
 
-  auto* platformFrame = new X11PlatformFrame(frame, size, display, window, runLoop);
+  auto* platformFrame = new X11PlatformFrame(frame, size, scale, display, window, runLoop);
   if (!runLoop->registerEventHandler(ConnectionNumber(display), platformFrame)) {
     diag::write("Editor window: the host's run loop refused the X connection\n");
     platformFrame->forget();
@@ -88,10 +90,14 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
   return platformFrame;
 }
 
-X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
+X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, double scale,
                                    Display* display, unsigned long window,
                                    const SharedPointer<X11::IRunLoop>& runLoop)
-    : frame_(frame), buffer_(frame, size), display_(display), window_(window), runLoop_(runLoop) {
+    : frame_(frame),
+      buffer_(frame, size, scale),
+      display_(display),
+      window_(window),
+      runLoop_(runLoop) {
   XWindowAttributes attributes;
   XGetWindowAttributes(display_, window_, &attributes);
   windowSurface_ = cairo_xlib_surface_create(display_, window_, attributes.visual,
@@ -108,6 +114,19 @@ X11PlatformFrame::~X11PlatformFrame() {
 void X11PlatformFrame::detachFrame() {
   frame_ = nullptr;
   buffer_.detachFrame();
+}
+
+void X11PlatformFrame::setScaleFactor(double scale) {
+  buffer_.setScale(scale);
+  const int width = buffer_.getWidth();
+  const int height = buffer_.getHeight();
+  XResizeWindow(display_, window_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  cairo_xlib_surface_set_size(windowSurface_, width, height);
+  XFlush(display_);
+}
+
+CPoint X11PlatformFrame::inFrame(int x, int y) const {
+  return CPoint(x / buffer_.getScale(), y / buffer_.getScale());
 }
 
 void X11PlatformFrame::onEvent() { paintInvalid(); }
@@ -148,7 +167,7 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
     }
     case ButtonPress: {
       const XButtonEvent& press = event.xbutton;
-      CPoint where(press.x, press.y);
+      CPoint where = inFrame(press.x, press.y);
       CMouseWheelAxis axis;
       float distance;
       if (X11::wheelOfButton(press.button, axis, distance)) {
@@ -178,19 +197,19 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
       const int32_t bit = X11::buttonBit(release.button);
       if (bit == 0) break;
       extraButtons_ &= ~bit;
-      CPoint where(release.x, release.y);
+      CPoint where = inFrame(release.x, release.y);
       frame_->platformOnMouseUp(where, bit | X11::modifiersOfState(release.state));
       break;
     }
     case MotionNotify: {
       const XMotionEvent& motion = event.xmotion;
-      CPoint where(motion.x, motion.y);
+      CPoint where = inFrame(motion.x, motion.y);
       frame_->platformOnMouseMoved(where, X11::buttonsOfState(motion.state) | extraButtons_);
       break;
     }
     case EnterNotify: {
       const XCrossingEvent& crossing = event.xcrossing;
-      CPoint where(crossing.x, crossing.y);
+      CPoint where = inFrame(crossing.x, crossing.y);
       frame_->platformOnMouseMoved(where, X11::buttonsOfState(crossing.state) | extraButtons_);
       break;
     }
@@ -200,7 +219,7 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
       if (crossing.mode != NotifyNormal ||
           (crossing.state & (Button1Mask | Button2Mask | Button3Mask)))
         break;
-      CPoint where(crossing.x, crossing.y);
+      CPoint where = inFrame(crossing.x, crossing.y);
       frame_->platformOnMouseExited(where, X11::modifiersOfState(crossing.state));
       break;
     }

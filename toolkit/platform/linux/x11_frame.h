@@ -18,7 +18,7 @@ class X11PlatformFrame : public IPlatformFrame, private X11::IEventHandler {
  public:
   // nullptr, with a diagnostic line, when the display, the parent window or the run
   // loop is not there.
-  static X11PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size,
+  static X11PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size, double scale,
                                   unsigned long parentWindow,
                                   const SharedPointer<X11::IRunLoop>& runLoop);
   ~X11PlatformFrame() override;
@@ -29,14 +29,18 @@ class X11PlatformFrame : public IPlatformFrame, private X11::IEventHandler {
   // Reads the events waiting, repaints what is invalid and shows it.
   void paintInvalid() override;
   PlatformType getPlatformType() const override { return kX11EmbedWindowID; }
+  // Resizes the window to the frame's size at the new scale.
+  void setScaleFactor(double scale) override;
   void detachFrame() override;
 
   unsigned long getWindow() const { return window_; }
   Display* getDisplay() const { return display_; }
 
  private:
-  X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, Display* display,
+  X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, double scale, Display* display,
                    unsigned long window, const SharedPointer<X11::IRunLoop>& runLoop);
+  // A window position in the frame's coordinates.
+  CPoint inFrame(int x, int y) const;
   void onEvent() override;
   void readEvents();
   void handleEvent(_XEvent& event);

@@ -8,14 +8,14 @@
 namespace VSTGUI {
 
 IPlatformFrame* createNativePlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
-                                          void* parent, PlatformType type,
+                                          double scale, void* parent, PlatformType type,
                                           IPlatformFrameConfig* /*config*/) {
   if (type != kHWND && type != kDefaultNative) {
     diag::write("Editor window: platform type %d is not supported on Windows\n",
                 static_cast<int>(type));
     return nullptr;
   }
-  return Win32PlatformFrame::create(frame, size, static_cast<HWND>(parent));
+  return Win32PlatformFrame::create(frame, size, scale, static_cast<HWND>(parent));
 }
 
 }  // namespace VSTGUI

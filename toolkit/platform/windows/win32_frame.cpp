@@ -31,8 +31,6 @@ int32_t heldModifiers() {
   return Win32::modifierBits(keyHeld(VK_SHIFT), keyHeld(VK_CONTROL), altHeld());
 }
 
-CPoint pointOf(LPARAM lParam) { return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
-
 int32_t buttonOfMessage(UINT message, WPARAM wParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -61,7 +59,7 @@ int32_t buttonOfMessage(UINT message, WPARAM wParam) {
 const wchar_t* Win32PlatformFrame::windowClassName() { return kWindowClass; }
 
 Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size,
-                                               HWND parent) {
+                                               double scale, HWND parent) {
   if (!parent || !IsWindow(parent)) {
     diag::write("Editor window: the parent window %p is not a window\n",
                 static_cast<void*>(parent));
@@ -82,7 +80,7 @@ Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, co
     }
   }
   ++windowCount;
-  auto* platformFrame = new Win32PlatformFrame(frame, size);
+  auto* platformFrame = new Win32PlatformFrame(frame, size, scale);
   const int width = platformFrame->buffer_.getWidth();
   const int height = platformFrame->buffer_.getHeight();
   // The window procedure learns its platform frame from the creation message.
@@ -98,8 +96,20 @@ Win32PlatformFrame* Win32PlatformFrame::create(IPlatformFrameCallback* frame, co
   return platformFrame;
 }
 
-Win32PlatformFrame::Win32PlatformFrame(IPlatformFrameCallback* frame, const CRect& size)
-    : frame_(frame), buffer_(frame, size) {}
+Win32PlatformFrame::Win32PlatformFrame(IPlatformFrameCallback* frame, const CRect& size,
+                                       double scale)
+    : frame_(frame), buffer_(frame, size, scale) {}
+
+void Win32PlatformFrame::setScaleFactor(double scale) {
+  buffer_.setScale(scale);
+  if (window_)
+    SetWindowPos(window_, nullptr, 0, 0, buffer_.getWidth(), buffer_.getHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CPoint Win32PlatformFrame::inFrame(LONG x, LONG y) const {
+  return CPoint(x / buffer_.getScale(), y / buffer_.getScale());
+}
 
 Win32PlatformFrame::~Win32PlatformFrame() {
   if (window_) {
@@ -217,7 +227,7 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE: {
       trackMouseLeave();
       if (!frame_) return 0;
-      CPoint where = pointOf(lParam);
+      CPoint where = inFrame(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       lastWhere_ = where;
       frame_->platformOnMouseMoved(where, Win32::buttonsOfKeyState(wParam, altHeld()));
       return 0;
@@ -229,7 +239,7 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
       POINT cursor{};
       GetCursorPos(&cursor);
       ScreenToClient(window_, &cursor);
-      CPoint where(cursor.x, cursor.y);
+      CPoint where = inFrame(cursor.x, cursor.y);
       frame_->platformOnMouseExited(where, heldModifiers());
       return 0;
     }
@@ -255,7 +265,7 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
       const CMouseWheelAxis axis = horizontal ? kMouseWheelAxisX : kMouseWheelAxisY;
       const float distance = horizontal ? -steps : steps;
       frame_->platformOnMouseWheel(
-          CPoint(screen.x, screen.y), axis, distance,
+          inFrame(screen.x, screen.y), axis, distance,
           Win32::buttonsOfKeyState(GET_KEYSTATE_WPARAM(wParam), altHeld()));
       return 0;
     }
@@ -276,7 +286,7 @@ LRESULT Win32PlatformFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lP
 bool Win32PlatformFrame::handleMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   const int32_t bit = buttonOfMessage(message, wParam);
   if (!frame_ || bit == 0) return false;
-  CPoint where = pointOf(lParam);
+  CPoint where = inFrame(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   lastWhere_ = where;
   const bool alt = altHeld();
   const bool press = message != WM_LBUTTONUP && message != WM_MBUTTONUP &&
@@ -303,7 +313,7 @@ bool Win32PlatformFrame::handleMouseButton(UINT message, WPARAM wParam, LPARAM l
     // A drag that ended outside the window leaves it now.
     RECT client;
     GetClientRect(window_, &client);
-    POINT point{static_cast<LONG>(where.x), static_cast<LONG>(where.y)};
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (!PtInRect(&client, point)) frame_->platformOnMouseExited(where, modifiers);
   }
   return true;

@@ -18,7 +18,8 @@ class Win32PlatformFrame : public IPlatformFrame {
  public:
   // nullptr, with a diagnostic line, when `parent` is not a window or the child window
   // cannot be created.
-  static Win32PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size, HWND parent);
+  static Win32PlatformFrame* create(IPlatformFrameCallback* frame, const CRect& size, double scale,
+                                    HWND parent);
   ~Win32PlatformFrame() override;
   Win32PlatformFrame(const Win32PlatformFrame&) = delete;
   Win32PlatformFrame& operator=(const Win32PlatformFrame&) = delete;
@@ -27,6 +28,8 @@ class Win32PlatformFrame : public IPlatformFrame {
   // Repaints what is invalid and shows it.
   void paintInvalid() override;
   PlatformType getPlatformType() const override { return kHWND; }
+  // Resizes the window to the frame's size at the new scale.
+  void setScaleFactor(double scale) override;
   void detachFrame() override;
 
   HWND getWindow() const { return window_; }
@@ -37,7 +40,9 @@ class Win32PlatformFrame : public IPlatformFrame {
   static const wchar_t* windowClassName();
 
  private:
-  Win32PlatformFrame(IPlatformFrameCallback* frame, const CRect& size);
+  Win32PlatformFrame(IPlatformFrameCallback* frame, const CRect& size, double scale);
+  // A window position (client pixels) in the frame's coordinates.
+  CPoint inFrame(LONG x, LONG y) const;
   static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool handleMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
