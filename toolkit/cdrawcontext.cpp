@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "toolkit/cbitmap.h"
 #include "toolkit/platform/font_faces.h"
@@ -191,7 +192,7 @@ void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle) {
     cairo_translate(cairo_, box.left + box.getWidth() / 2, box.top + box.getHeight() / 2);
     cairo_scale(cairo_, box.getWidth() / 2, box.getHeight() / 2);
     cairo_new_path(cairo_);
-    cairo_arc(cairo_, 0, 0, 1, 0, 2 * M_PI);
+    cairo_arc(cairo_, 0, 0, 1, 0, 2 * std::numbers::pi);
     cairo_restore(cairo_);
   };
   if (drawStyle == kDrawFilled || drawStyle == kDrawFilledAndStroked) {
@@ -230,17 +231,18 @@ void CDrawContext::drawSurface(cairo_surface_t* source, const CRect& dest,
   }
   // Resampled: only the region shown is read, its edges repeated outwards, so that a
   // filmstrip's neighbouring image does not bleed into the filtered edge.
-  const double left = std::max(0.0, sourceOffset.x * sourceScale);
-  const double top = std::max(0.0, sourceOffset.y * sourceScale);
+  // The region in the source's own units (cairo applies its device scale).
+  const double left = std::max(0.0, sourceOffset.x);
+  const double top = std::max(0.0, sourceOffset.y);
   const double width =
-      std::min(dest.getWidth() * sourceScale, cairo_image_surface_get_width(source) - left);
+      std::min(dest.getWidth(), cairo_image_surface_get_width(source) / sourceScale - left);
   const double height =
-      std::min(dest.getHeight() * sourceScale, cairo_image_surface_get_height(source) - top);
+      std::min(dest.getHeight(), cairo_image_surface_get_height(source) / sourceScale - top);
   if (!(width > 0) || !(height > 0)) return;
   cairo_surface_t* region = cairo_surface_create_for_rectangle(source, left, top, width, height);
   cairo_surface_set_device_scale(region, sourceScale, sourceScale);
-  cairo_set_source_surface(cairo_, region, dest.left + left / sourceScale - sourceOffset.x,
-                           dest.top + top / sourceScale - sourceOffset.y);
+  cairo_set_source_surface(cairo_, region, dest.left + left - sourceOffset.x,
+                           dest.top + top - sourceOffset.y);
   cairo_pattern_set_extend(cairo_get_source(cairo_), CAIRO_EXTEND_PAD);
   cairo_pattern_set_filter(cairo_get_source(cairo_), CAIRO_FILTER_GOOD);
   cairo_paint_with_alpha(cairo_, opacity);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/resources.h"
+#include "toolkit/bitmap_resolutions.h"
 
 namespace {
 
@@ -104,6 +105,15 @@ TEST(Artwork, EveryBitmapIsEmbeddedWithItsSizeAndImageStack) {
     if (bitmap.height % bitmap.images == 0) {
       EXPECT_EQ(bitmap.height / bitmap.images, bitmap.imageHeight);
     }
+  }
+  // Each also at twice the resolution, for editors drawn at a factor above 1.
+  for (const Expected& bitmap : kBitmaps) {
+    const std::string name = VSTGUI::doubleResolutionName(bitmap.name);
+    SCOPED_TRACE(name);
+    const Surface surface = embedded(name.c_str());
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(surface.get()), 2 * bitmap.width);
+    EXPECT_EQ(cairo_image_surface_get_height(surface.get()), 2 * bitmap.height);
   }
   // The editor looks bitmaps up by name without regard to case.
   platform::Resource resource;
@@ -215,25 +225,29 @@ TEST(Artwork, GeneratorReproducesTheCommittedBitmaps) {
   TemporaryFolder folder;
   ASSERT_FALSE(folder.path().empty());
   ASSERT_EQ(runGenerator("\"" + folder.path() + "\""), 0);
-  for (const Expected& bitmap : kBitmaps) {
-    SCOPED_TRACE(bitmap.name);
-    const std::string path = folder.path() + "/" + bitmap.name;
-    const Surface generated(cairo_image_surface_create_from_png(path.c_str()),
-                            cairo_surface_destroy);
-    ASSERT_EQ(cairo_surface_status(generated.get()), CAIRO_STATUS_SUCCESS) << path;
-    const Surface committed = embedded(bitmap.name);
-    ASSERT_NE(committed, nullptr);
-    ASSERT_EQ(cairo_image_surface_get_width(generated.get()), bitmap.width);
-    ASSERT_EQ(cairo_image_surface_get_height(generated.get()), bitmap.height);
-    int differing = 0, firstX = -1, firstY = -1;
-    for (int y = 0; y < bitmap.height; ++y)
-      for (int x = 0; x < bitmap.width; ++x)
-        if (pixel(generated.get(), x, y) != pixel(committed.get(), x, y)) {
-          if (differing++ == 0) firstX = x, firstY = y;
-        }
-    EXPECT_EQ(differing, 0) << "first difference at (" << firstX << ", " << firstY
-                            << "); rerun artwork-gen into resource/ and commit";
-  }
+  for (const Expected& bitmap : kBitmaps)
+    for (int resolution : {1, 2}) {
+      const std::string name =
+          resolution == 1 ? bitmap.name : VSTGUI::doubleResolutionName(bitmap.name);
+      SCOPED_TRACE(name);
+      const std::string path = folder.path() + "/" + name;
+      const Surface generated(cairo_image_surface_create_from_png(path.c_str()),
+                              cairo_surface_destroy);
+      ASSERT_EQ(cairo_surface_status(generated.get()), CAIRO_STATUS_SUCCESS) << path;
+      const Surface committed = embedded(name.c_str());
+      ASSERT_NE(committed, nullptr);
+      const int width = resolution * bitmap.width, height = resolution * bitmap.height;
+      ASSERT_EQ(cairo_image_surface_get_width(generated.get()), width);
+      ASSERT_EQ(cairo_image_surface_get_height(generated.get()), height);
+      int differing = 0, firstX = -1, firstY = -1;
+      for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+          if (pixel(generated.get(), x, y) != pixel(committed.get(), x, y)) {
+            if (differing++ == 0) firstX = x, firstY = y;
+          }
+      EXPECT_EQ(differing, 0) << "first difference at (" << firstX << ", " << firstY
+                              << "); rerun artwork-gen into resource/ and commit";
+    }
 }
 
 TEST(Artwork, GeneratorRejectsMisuseAndRendersThePreview) {

@@ -19,8 +19,8 @@ struct Piece {
 // Every bitmap, in the order the editor's resource list gives them.
 std::span<const Piece> pieces();
 const Piece* findPiece(const char* name);
-// Draws one bitmap by name into a canvas of its own; null for an unknown name.
-std::unique_ptr<Canvas> renderPiece(const char* name);
+// Draws one bitmap by name into a canvas of its own at a resolution; null for an unknown name.
+std::unique_ptr<Canvas> renderPiece(const char* name, double resolution = 1.0);
 
 void drawBackground(Canvas& canvas);
 void drawMeterOn(Canvas& canvas);

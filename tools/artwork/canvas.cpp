@@ -23,8 +23,12 @@ Colour mix(Colour a, Colour b, double t) {
           a.blue + (b.blue - a.blue) * t, a.alpha + (b.alpha - a.alpha) * t};
 }
 
-Canvas::Canvas(int width, int height) : width_(width), height_(height) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+Canvas::Canvas(int width, int height, double resolution)
+    : width_(width), height_(height), resolution_(resolution) {
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32,
+                                        static_cast<int>(std::lround(width * resolution)),
+                                        static_cast<int>(std::lround(height * resolution)));
+  cairo_surface_set_device_scale(surface_, resolution, resolution);
   cr_ = cairo_create(surface_);
   // Grey-scale antialiasing with light hinting and whole-pixel advances keeps
   // small captions sharp at 100 % without colour fringes.

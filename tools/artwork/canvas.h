@@ -2,6 +2,10 @@
 // A drawing surface for one bitmap: an ARGB cairo image that starts fully
 // transparent, plus the few drawing idioms the artwork repeats (whole-pixel lines,
 // rounded boxes, gradients, aligned text).
+//
+// A canvas has a resolution: at 2 its image has twice the pixels in each direction and
+// cairo's device scale 2, so the same drawing code, in the same coordinates, draws the
+// bitmap at twice the resolution.
 
 #include <cairo.h>
 
@@ -33,15 +37,17 @@ struct TextStyle {
 
 class Canvas {
  public:
-  Canvas(int width, int height);
+  Canvas(int width, int height, double resolution = 1.0);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   // False when cairo could not allocate the surface; drawing is then a no-op.
   bool ok() const;
+  // In the drawing's coordinates, whatever the resolution.
   int width() const { return width_; }
   int height() const { return height_; }
+  double resolution() const { return resolution_; }
   cairo_t* cr() const { return cr_; }
   cairo_surface_t* surface() const { return surface_; }
 
@@ -74,6 +80,7 @@ class Canvas {
 
   int width_;
   int height_;
+  double resolution_;
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
 };

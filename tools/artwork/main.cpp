@@ -1,6 +1,7 @@
 // artwork-gen: draws the editor's bitmaps.
 //   artwork-gen <folder>
-//       writes every bitmap into <folder> (the committed ones live in resource/)
+//       writes every bitmap into <folder> (the committed ones live in resource/), each at
+//       two resolutions: "name.png" and "name_2x.png", the same drawing at twice the pixels
 //   artwork-gen --preview <file.png> [--mono] [--help-overlay | --credits-overlay]
 //               [--selector-open]
 //       renders the whole 780 x 380 panel with the bitmaps at their places
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <string>
 
+#include "toolkit/bitmap_resolutions.h"
 #include "tools/artwork/artwork.h"
 #include "tools/artwork/preview.h"
 
@@ -25,22 +27,29 @@ int usage() {
   return 2;
 }
 
+bool writePiece(const artwork::Piece& piece, double resolution, const std::string& path) {
+  artwork::Canvas canvas(piece.width, piece.height, resolution);
+  if (!canvas.ok()) {
+    std::fprintf(stderr, "artwork-gen: cannot create a %d x %d surface for %s\n", piece.width,
+                 piece.height, piece.name);
+    return false;
+  }
+  piece.draw(canvas);
+  const cairo_status_t status = cairo_surface_write_to_png(canvas.surface(), path.c_str());
+  if (status != CAIRO_STATUS_SUCCESS) {
+    std::fprintf(stderr, "artwork-gen: cannot write %s: %s\n", path.c_str(),
+                 cairo_status_to_string(status));
+    return false;
+  }
+  return true;
+}
+
 bool writeAll(const std::string& folder) {
   for (const artwork::Piece& piece : artwork::pieces()) {
-    artwork::Canvas canvas(piece.width, piece.height);
-    if (!canvas.ok()) {
-      std::fprintf(stderr, "artwork-gen: cannot create a %d x %d surface for %s\n", piece.width,
-                   piece.height, piece.name);
+    if (!writePiece(piece, 1.0, folder + "/" + piece.name) ||
+        !writePiece(piece, VSTGUI::kDoubleResolution,
+                    folder + "/" + VSTGUI::doubleResolutionName(piece.name)))
       return false;
-    }
-    piece.draw(canvas);
-    const std::string path = folder + "/" + piece.name;
-    const cairo_status_t status = cairo_surface_write_to_png(canvas.surface(), path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) {
-      std::fprintf(stderr, "artwork-gen: cannot write %s: %s\n", path.c_str(),
-                   cairo_status_to_string(status));
-      return false;
-    }
   }
   return true;
 }

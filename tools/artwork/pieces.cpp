@@ -35,10 +35,10 @@ const Piece* findPiece(const char* name) {
   return nullptr;
 }
 
-std::unique_ptr<Canvas> renderPiece(const char* name) {
+std::unique_ptr<Canvas> renderPiece(const char* name, double resolution) {
   const Piece* piece = findPiece(name);
   if (piece == nullptr) return nullptr;
-  auto canvas = std::make_unique<Canvas>(piece->width, piece->height);
+  auto canvas = std::make_unique<Canvas>(piece->width, piece->height, resolution);
   if (canvas->ok()) piece->draw(*canvas);
   return canvas;
 }
