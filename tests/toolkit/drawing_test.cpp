@@ -1,5 +1,7 @@
+#include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/diagnostics.h"
@@ -189,5 +191,59 @@ TEST(Drawing, StylesThatAreNotEmbeddedAreMadeFromTheSansFace) {
   EXPECT_GT(inkOf(italic), 40);
   EXPECT_GT(inkOf(renderText("monospace")), 40);  // another family still draws text
 }
+
+}  // namespace
+
+namespace {
+
+// A stack of two 4 x 4 images, red over blue, drawn at twice the resolution.
+CBitmap* doubleResolutionStack() {
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 16);
+  cairo_surface_set_device_scale(image, 2, 2);
+  cairo_t* cairo = cairo_create(image);
+  cairo_set_source_rgb(cairo, 1, 0, 0);
+  cairo_rectangle(cairo, 0, 0, 4, 4);
+  cairo_fill(cairo);
+  cairo_set_source_rgb(cairo, 0, 0, 1);
+  cairo_rectangle(cairo, 0, 4, 4, 4);
+  cairo_fill(cairo);
+  cairo_destroy(cairo);
+  auto* bitmap = new CBitmap(image);
+  cairo_surface_destroy(image);
+  return bitmap;
+}
+
+class ScaledFrame : public ::testing::TestWithParam<double> {};
+
+TEST_P(ScaledFrame, DrawsInItsOwnCoordinatesAndNoFilmstripImageBleedsIntoAnother) {
+  const double scale = GetParam();
+  OffscreenFrame frame(CRect(0, 0, 20, 10));
+  ASSERT_TRUE(frame->setZoom(scale));
+  CBitmap* stack = doubleResolutionStack();
+  EXPECT_EQ(stack->getWidth(), 4);
+  EXPECT_EQ(stack->getHeight(), 8);
+  frame->addView(new PaintedView(CRect(0, 0, 20, 10), [stack](CDrawContext* context, const CRect&) {
+    context->drawBitmap(stack, CRect(2, 2, 6, 6), CPoint(0, 4));  // the blue image
+    context->setFillColor(kGreenCColor);
+    context->drawRect(CRect(10, 2, 14, 6), kDrawFilled);
+  }));
+  auto* offscreen = OffscreenPlatformFrame::of(frame.get());
+  frame->idle();
+  EXPECT_EQ(offscreen->getWidth(), static_cast<int>(std::lround(20 * scale)));
+  for (int y = 0; y < offscreen->getHeight(); ++y)
+    for (int x = 0; x < offscreen->getWidth(); ++x)
+      EXPECT_LT(offscreen->getPixel(x, y).red, 128) << x << ", " << y << ": red bled in";
+  // The panel's point (4, 4) and (12, 4), wherever they land in device pixels.
+  EXPECT_TRUE(
+      near(frame.pixel(static_cast<int>(4 * scale), static_cast<int>(4 * scale)), kBlueCColor, 8));
+  EXPECT_TRUE(
+      near(frame.pixel(static_cast<int>(12 * scale), static_cast<int>(4 * scale)), kGreenCColor));
+  stack->forget();
+}
+
+INSTANTIATE_TEST_SUITE_P(Factors, ScaledFrame, ::testing::Values(1.0, 1.5, 2.0, 3.0),
+                         [](const ::testing::TestParamInfo<double>& info) {
+                           return "Percent" + std::to_string(std::lround(info.param * 100));
+                         });
 
 }  // namespace
