@@ -17,8 +17,9 @@ TEST(EditorPictures, TheCommittedPicturesAreWhatTheToolDraws) {
   const std::string command =
       "BUILD_DIR='" BUILD_FOLDER "' '" SOURCE_FOLDER "/scripts/editor-pictures' '" + scratch + "'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  for (const char* name : {"editor-stereo-default.png", "editor-stereo-shaped.png",
-                           "editor-mono-default.png", "editor-mono-shaped.png"}) {
+  for (const char* name :
+       {"editor-stereo-default.png", "editor-stereo-shaped.png", "editor-mono-default.png",
+        "editor-mono-shaped.png", "editor-stereo-2x.png"}) {
     const auto committed = editor_test::readPng(std::string(SOURCE_FOLDER "/docs/") + name);
     const auto drawn = editor_test::readPng(scratch + "/" + name);
     ASSERT_GT(drawn.width, 0) << name;

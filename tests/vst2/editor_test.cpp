@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "host/editor_window.h"
+#include "user_settings_folder.h"
 #include "vst2_fixture.h"
 
 namespace vst2_test {
@@ -123,6 +124,33 @@ TEST_F(Vst2Editor, AClickReachesTheHostAsAnAutomatedEdit) {
   // The processor has it too: the next chunk stores it.
   plugin_->render(distinctSignals(kInputChannels, kBlock), kBlock);
   EXPECT_EQ(valuesOf(plugin_->chunk())[kProximityCompensation], 1.0f);
+}
+
+class Vst2EditorZoom : public Vst2Editor {
+ protected:
+  void SetUp() override {
+    test_support::useSettingsFolder(::testing::TempDir() + "vst2_editor_zoom_settings");
+    Vst2Editor::SetUp();
+  }
+};
+
+TEST_F(Vst2EditorZoom, AZoomPickedInTheEditorAsksTheHostToSizeItsWindow) {
+  ASSERT_TRUE(window_->attach(view_.get()).ok());
+  idle(*plugin_, *window_, 300);
+  plugin_->clearCalls();
+  window_->click(400, 30, {}, 3);  // a right-click on the title bar opens the zoom list
+  idle(*plugin_, *window_, 200);
+  window_->click(400 + 20, 30 + 4 + 4 * 18 + 9);  // its fifth entry: 200 %
+  idle(*plugin_, *window_, 200);
+  const auto asked = plugin_->callsOf(audioMasterSizeWindow);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked.back().index, 1560);
+  EXPECT_EQ(asked.back().value, 760);
+  ViewRect size;
+  ASSERT_EQ(view_->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 1560);
+  EXPECT_EQ(size.getHeight(), 760);
+  EXPECT_TRUE(plugin_->callsOf(audioMasterAutomate).empty()) << "no parameter is touched";
 }
 
 TEST_F(Vst2Editor, FollowsAutomationWhileOpen) {
