@@ -8,6 +8,7 @@
 #include "controller/parameter_table.h"
 #include "micdata/microphone_data.h"
 #include "platform/diagnostics.h"
+#include "processor/capsule_input.h"
 #include "processor/fft/fft.h"
 #include "processor/frame_passes/frame_passes.h"
 #include "processor/portable_math.h"
@@ -45,14 +46,7 @@ const double* analysisWindow() {
   return half.values;
 }
 
-// Keeps the largest magnitude, the way the meters read a sample: NaN never wins.
-inline void raisePeak(float& peak, const float* samples, std::int32_t count) {
-  for (std::int32_t k = 0; k < count; ++k) {
-    const float magnitude = std::fabs(samples[k]);
-    peak = magnitude > peak ? magnitude : peak;
-  }
-}
-
+// A block's peak into the one the level timer takes: the larger stays.
 inline void mergePeak(std::atomic<float>& peak, float blockPeak) {
   float current = peak.load(std::memory_order_relaxed);
   while (blockPeak > current &&
@@ -243,6 +237,8 @@ void PlugIn_DirectivityEngine::reset() {
   eightRing_.clear();
   proximityState_.filterInput = 0.0;
   proximityState_.filterOutput = 0.0;
+  outputCheckCountdown_ = 0;
+  carefulCountdown_ = 0;
   startAfterASilentHop();
 }
 
@@ -291,7 +287,11 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
     done += count;
     if (omniRing_.size() >= kFrameLength) processFrame();
   }
-  for (std::int32_t k = 0; k < sampleCount; ++k) output[k] = finiteOutput(output[k]);
+  if (outputCheckCountdown_ > 0) {
+    for (std::int32_t k = 0; k < sampleCount; ++k) output[k] = finiteOutput(output[k]);
+    outputCheckCountdown_ -= sampleCount;
+  }
+  if (carefulCountdown_ > 0) carefulCountdown_ -= sampleCount;
 
   mergePeak(omniPeak_, blockOmniPeak);
   mergePeak(eightPeak_, blockEightPeak);
@@ -299,28 +299,44 @@ void PlugIn_DirectivityEngine::processBlock(const float* const* inputs, std::int
 
 // The input is taken here, and only here: a sample that is not a number is silence from
 // this point on, and a gained value beyond the float range is held at its edge, so the
-// filter, the meters, the rings and the transforms only ever see finite values.
+// filter, the meters, the rings and the transforms only ever see finite values. After a
+// stretch out of the ordinary the input is taken carefully for a while at once, without
+// trying the ordinary path first; after a huge number, the output is checked for as long
+// as the number can reach it.
 void PlugIn_DirectivityEngine::gainOmni(const float* omni, std::int32_t count, float& peak) {
-  float* gained = omniGained_.get();
-  for (std::int32_t k = 0; k < count; ++k)
-    gained[k] = withinFloatRange(omniGain_ * finiteOrSilence(omni[k]));
-  raisePeak(peak, gained, count);
+  takeCapsule(omni, omniGain_, omniGained_.get(), count, peak);
+}
+
+void PlugIn_DirectivityEngine::takeCapsule(const float* samples, float gain, float* gained,
+                                           std::int32_t count, float& peak) {
+  if (carefulCountdown_ <= 0) {
+    if (capsule_input::gainOrdinary(samples, gain, gained, count, peak)) return;
+    carefulCountdown_ = kFrameLength;
+  }
+  if (capsule_input::gainCarefully(samples, gain, gained, count, peak)) checkOutputAfterHugeInput();
 }
 
 void PlugIn_DirectivityEngine::gainEight(const float* eight, std::int32_t count, float& peak) {
   float* gained = eightGained_.get();
   if (proximityOn_ && proximityFilter_ != nullptr) {
     restartProximityStateIfNotFinite();
+    bool unusual = false;
     for (std::int32_t k = 0; k < count; ++k) {
+      unusual |= !(std::fabs(eight[k]) <= capsule_input::kOrdinaryLimit);
       const double filtered =
           proximityFilter_(*this, static_cast<double>(finiteOrSilence(eight[k])));
       gained[k] = withinFloatRange(filtered * eightGain_);
     }
+    capsule_input::raisePeak(peak, gained, count);
+    if (unusual) checkOutputAfterHugeInput();  // or a NaN: no matter, it is rare
   } else {
-    for (std::int32_t k = 0; k < count; ++k)
-      gained[k] = withinFloatRange(eightGain_ * finiteOrSilence(eight[k]));
+    takeCapsule(eight, eightGain_, gained, count, peak);
   }
-  raisePeak(peak, gained, count);
+}
+
+// Until the last frame that holds the stretch has left the output ring.
+void PlugIn_DirectivityEngine::checkOutputAfterHugeInput() {
+  outputCheckCountdown_ = kLatency + 2 * kFrameLength;
 }
 
 // The filter only ever takes finite input, so its state stays finite; should it ever not

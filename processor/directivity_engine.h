@@ -96,7 +96,10 @@ class PlugIn_DirectivityEngine {
   void startAfterASilentHop();
   void gainOmni(const float* omni, std::int32_t count, float& peak);
   void gainEight(const float* eight, std::int32_t count, float& peak);
+  void takeCapsule(const float* samples, float gain, float* gained, std::int32_t count,
+                   float& peak);
   void restartProximityStateIfNotFinite();
+  void checkOutputAfterHugeInput();
   void processFrame();
   void windowFrames(bool difference);
   void addFrameToOutput(const double* a, double aScale, const double* b = nullptr,
@@ -109,6 +112,11 @@ class PlugIn_DirectivityEngine {
   ProximityFilter proximityFilter_ = nullptr;
   ProximityFilterState proximityState_;
   bool proximityOn_ = false;
+
+  // Samples still to be taken carefully after input out of the ordinary, and of output
+  // still to be held finite after a huge input.
+  std::int32_t carefulCountdown_ = 0;
+  std::int32_t outputCheckCountdown_ = 0;
 
   float omniGain_ = 0.0f;
   float eightGain_ = 0.0f;

@@ -8,6 +8,7 @@
 // Finite values within range pass bit for bit. The tests are written on the bits and
 // as plain selects, so they hold under any floating-point options and vectorise.
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -27,22 +28,25 @@ constexpr bool isFinite(double x) {
 // The input sample a host sent, or silence where it is not a number.
 constexpr float finiteOrSilence(float x) { return isFinite(x) ? x : 0.0f; }
 
-// A finite or infinite value held within the float range; not for NaN.
-constexpr float withinFloatRange(float x) {
-  return x > kLargestFloat ? kLargestFloat : (x < -kLargestFloat ? -kLargestFloat : x);
+// The largest finite float with the sign of x.
+constexpr float largestWithSignOf(float x) {
+  return std::bit_cast<float>((std::bit_cast<std::uint32_t>(x) & 0x80000000u) |
+                              std::bit_cast<std::uint32_t>(kLargestFloat));
 }
+
+// A product that overflowed to an infinity held at the largest finite float of its sign;
+// not for NaN.
+constexpr float withinFloatRange(float x) { return isFinite(x) ? x : largestWithSignOf(x); }
+// A double rounded to float, held within the float range.
 constexpr float withinFloatRange(double x) {
-  return x > kLargestFloat ? kLargestFloat
-                           : (x < -kLargestFloat ? -kLargestFloat : static_cast<float>(x));
+  return static_cast<float>(std::min<double>(std::max<double>(x, -kLargestFloat), kLargestFloat));
 }
 
 // An output sample as the host may receive it: an infinity becomes the largest finite
 // float of its sign, a NaN (which nothing upstream should produce) silence.
 constexpr float finiteOutput(float x) {
-  if (isFinite(x)) return x;
-  const std::uint32_t bits = std::bit_cast<std::uint32_t>(x);
-  if ((bits & 0x007FFFFFu) != 0) return 0.0f;
-  return (bits >> 31) != 0 ? -kLargestFloat : kLargestFloat;
+  const bool notANumber = (std::bit_cast<std::uint32_t>(x) & 0x007FFFFFu) != 0;
+  return isFinite(x) ? x : (notANumber ? 0.0f : largestWithSignOf(x));
 }
 
 }  // namespace sample_limits
