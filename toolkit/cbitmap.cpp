@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/diagnostics.h"
@@ -27,8 +28,27 @@ cairo_status_t readPngBytes(void* closure, unsigned char* out, unsigned int leng
   return CAIRO_STATUS_SUCCESS;
 }
 
-// The embedded PNG of that name, or nullptr: with a diagnostic line when `required`.
-cairo_surface_t* loadPng(const std::string& name, bool required) {
+std::uint32_t bigEndian(const unsigned char* bytes) {
+  return static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
+         static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
+}
+
+// The size a PNG's header gives: its signature, then the IHDR chunk with width and height.
+bool pngSize(const platform::Resource& resource, int& width, int& height) {
+  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (resource.size < 24 || std::memcmp(resource.data, kSignature, 8) != 0 ||
+      std::memcmp(resource.data + 12, "IHDR", 4) != 0)
+    return false;
+  const std::uint32_t w = bigEndian(resource.data + 16), h = bigEndian(resource.data + 20);
+  if (w == 0 || h == 0 || w > 32767 || h > 32767) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
+// The embedded PNG of that name decoded, or nullptr: with a diagnostic line when it cannot
+// be decoded, or is missing and `required`.
+cairo_surface_t* decodePng(const std::string& name, bool required) {
   platform::Resource resource;
   if (!platform::findResource(name.c_str(), "PNG", resource)) {
     if (required) diag::write("Bitmap '%s' not found among the embedded resources\n", name.c_str());
@@ -60,16 +80,35 @@ int pixelCount(CCoord extent) {
 }  // namespace
 
 CBitmap::CBitmap(UTF8StringPtr resourceName) : name_(resourceName ? resourceName : "") {
-  surface_ = loadPng(name_, true);
-  doubleLooked_ = surface_ == nullptr;  // nothing to stand in for
+  platform::Resource resource;
+  int width = 0, height = 0;
+  if (!platform::findResource(name_.c_str(), "PNG", resource)) {
+    diag::write("Bitmap '%s' not found among the embedded resources\n", name_.c_str());
+  } else if (!pngSize(resource, width, height)) {
+    diag::write("Bitmap '%s' is not a readable PNG image: no PNG header\n", name_.c_str());
+  } else {
+    width_ = width;
+    height_ = height;
+    loaded_ = true;
+    return;
+  }
+  decoded_ = doubleLooked_ = true;  // nothing to decode or stand in for
 }
 
-CBitmap::CBitmap(CCoord width, CCoord height) : doubleLooked_(true) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height));
+CBitmap::CBitmap(CCoord width, CCoord height) : decoded_(true), doubleLooked_(true) {
+  keepSurface(
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelCount(width), pixelCount(height)));
 }
 
-CBitmap::CBitmap(cairo_surface_t* surface) : doubleLooked_(true) {
-  if (surface) surface_ = cairo_surface_reference(surface);
+CBitmap::CBitmap(cairo_surface_t* surface) : decoded_(true), doubleLooked_(true) {
+  if (surface) keepSurface(cairo_surface_reference(surface));
+}
+
+void CBitmap::keepSurface(cairo_surface_t* surface) {
+  surface_ = surface;
+  loaded_ = true;
+  width_ = cairo_image_surface_get_width(surface) / deviceScaleOf(surface);
+  height_ = cairo_image_surface_get_height(surface) / deviceScaleOf(surface);
 }
 
 CBitmap::~CBitmap() {
@@ -77,28 +116,30 @@ CBitmap::~CBitmap() {
   if (doubleSurface_) cairo_surface_destroy(doubleSurface_);
 }
 
-CCoord CBitmap::getWidth() const {
-  return surface_ ? cairo_image_surface_get_width(surface_) / deviceScaleOf(surface_) : 0;
-}
-
-CCoord CBitmap::getHeight() const {
-  return surface_ ? cairo_image_surface_get_height(surface_) / deviceScaleOf(surface_) : 0;
+cairo_surface_t* CBitmap::getSurface() const {
+  if (!decoded_) {
+    decoded_ = true;
+    surface_ = decodePng(name_, true);
+  }
+  return surface_;
 }
 
 cairo_surface_t* CBitmap::getSurface(double scale) {
-  if (!(scale > 1)) return surface_;
+  if (!loaded_) return nullptr;
+  if (!(scale > 1)) return getSurface();
   if (!doubleLooked_) {
     doubleLooked_ = true;
-    doubleSurface_ = loadPng(doubleResolutionName(name_), false);
+    doubleSurface_ = decodePng(doubleResolutionName(name_), false);
     if (doubleSurface_)
       cairo_surface_set_device_scale(doubleSurface_, kDoubleResolution, kDoubleResolution);
   }
-  return doubleSurface_ ? doubleSurface_ : surface_;
+  return doubleSurface_ ? doubleSurface_ : getSurface();
 }
 
 void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset, float alpha) {
-  if (!context || !surface_) return;
-  context->drawSurface(getSurface(context->getScaleFactor()), rect, offset, alpha);
+  if (!context || !loaded_) return;
+  if (cairo_surface_t* image = getSurface(context->getScaleFactor()))
+    context->drawSurface(image, rect, offset, alpha);
 }
 
 }  // namespace VSTGUI
