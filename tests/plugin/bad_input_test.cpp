@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include "tests/engine/engine_test_support.h"
 #include "tests/plugin/plugin_fixture.h"
@@ -22,14 +21,6 @@ namespace {
 // no plug-in leaves this word behind by chance, and the test's own arithmetic can only
 // raise flags that are already raised.
 constexpr unsigned kHostControlWord = 0x7FBF;
-
-host::Channels distinctNoise(std::size_t length) {
-  host::Channels inputs;
-  for (int channel = 0; channel < kInputChannels; ++channel)
-    inputs.push_back(
-        noise(length, 31u + static_cast<std::uint32_t>(channel), 0.2f + 0.1f * channel));
-  return inputs;
-}
 
 bool allFinite(const host::Channels& channels) {
   return std::all_of(channels.begin(), channels.end(), [](const std::vector<float>& c) {
@@ -52,25 +43,14 @@ class BadInputTest : public PluginTest {
   }
 };
 
-struct BurstCase {
-  int channel;
-  bool proximity;
-};
-
-class NonFiniteBurstTest : public BadInputTest, public ::testing::WithParamInterface<BurstCase> {};
-
-std::vector<BurstCase> everyChannelWithAndWithoutProximity() {
-  std::vector<BurstCase> cases;
-  for (int channel = 0; channel < kInputChannels; ++channel)
-    for (bool proximity : {false, true}) cases.push_back({channel, proximity});
-  return cases;
-}
+class NonFiniteBurstTest : public BadInputTest,
+                           public ::testing::WithParamInterface<bad_samples::BurstCase> {};
 
 }  // namespace
 
 TEST_P(NonFiniteBurstTest, SoundsExactlyAsIfTheBadSamplesWereSilence) {
   const auto [channel, proximity] = GetParam();
-  const host::Channels clean = distinctNoise(bad_samples::lengthForEveryBurst(kBlock));
+  const host::Channels clean = noiseInputs(bad_samples::lengthForEveryBurst(kBlock), 31u);
   host::Channels bad = clean;
   host::Channels silenced = clean;
   silenced[channel] = bad_samples::plantEveryBurst(bad[channel], kBlock);
@@ -86,22 +66,20 @@ TEST_P(NonFiniteBurstTest, SoundsExactlyAsIfTheBadSamplesWereSilence) {
     EXPECT_TRUE(heard[out] == expected[out]) << "output channel " << out;
 
   // Nothing stuck: after the bursts the instance goes on like one that never heard them.
-  const host::Channels more = distinctNoise(4 * 4096);
+  const host::Channels more = noiseInputs(4 * 4096);
   EXPECT_TRUE(render(*hostile, more) == render(*reference, more));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryInput, NonFiniteBurstTest,
-                         ::testing::ValuesIn(everyChannelWithAndWithoutProximity()),
-                         [](const ::testing::TestParamInfo<BurstCase>& info) {
-                           return "Channel" + std::to_string(info.param.channel) +
-                                  (info.param.proximity ? "ProximityOn" : "ProximityOff");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryInput, NonFiniteBurstTest,
+    ::testing::ValuesIn(bad_samples::everyChannelWithAndWithoutProximity(kInputChannels)),
+    bad_samples::burstCaseName);
 
 TEST_F(BadInputTest, HugeInputWithFullGainComesOutFinite) {
   auto instance = processingInstance(true);
   ASSERT_TRUE(instance);
   for (ParameterId id = kMicLOmniGain; id < kParameterCount; ++id) instance->setParameter(id, 1.0);
-  host::Channels huge = distinctNoise(6 * 4096);
+  host::Channels huge = noiseInputs(6 * 4096);
   for (auto& channel : huge)
     for (float& x : channel) x = x >= 0 ? std::numeric_limits<float>::max() : -3.0e38f;
   const host::Channels heard = render(*instance, huge);
@@ -132,7 +110,7 @@ TEST_F(BadInputTest, DenormalInputSoundsLikeSilence) {
 TEST_F(BadInputTest, TheHostsControlWordSurvivesEveryKindOfProcessCall) {
   auto instance = processingInstance(true);
   ASSERT_TRUE(instance);
-  const host::Channels inputs = distinctNoise(kBlock);
+  const host::Channels inputs = noiseInputs(kBlock);
   for (int channel = 0; channel < kInputChannels; ++channel)
     std::copy(inputs[channel].begin(), inputs[channel].end(),
               instance->buffers().inputChannel(0, channel));

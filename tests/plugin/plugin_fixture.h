@@ -17,6 +17,7 @@
 #include "host/manual_clock.h"
 #include "host/plugin_instance.h"
 #include "processor/directivity_engine.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace plugin_test {
 
@@ -29,6 +30,15 @@ inline std::shared_ptr<host::Module> loadBundle(const char* path) {
   auto loaded = host::Module::load(path);
   EXPECT_TRUE(loaded.ok()) << loaded.error();
   return loaded.ok() ? *loaded : nullptr;
+}
+
+// Different noise on every input channel, from seed on.
+inline host::Channels noiseInputs(std::size_t length, std::uint32_t seed = 17u) {
+  host::Channels inputs;
+  for (int channel = 0; channel < kInputChannels; ++channel)
+    inputs.push_back(
+        noise(length, seed + static_cast<std::uint32_t>(channel), 0.1f + 0.1f * channel));
+  return inputs;
 }
 
 // A state stream of the given normalized values.

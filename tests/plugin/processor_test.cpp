@@ -18,15 +18,6 @@ namespace {
 constexpr Vst::SpeakerArrangement kInputArrangement = LOBESHIFT_STEREO ? 0x33 : 0x3;
 constexpr Vst::SpeakerArrangement kOutputArrangement = 0x3;
 
-// Different noise on every input channel.
-host::Channels noiseInputs(std::size_t length) {
-  host::Channels inputs;
-  for (int channel = 0; channel < kInputChannels; ++channel)
-    inputs.push_back(
-        noise(length, 17u + static_cast<std::uint32_t>(channel), 0.1f + 0.1f * channel));
-  return inputs;
-}
-
 // What each output channel must carry: the pair's engine of this process, set to the
 // same normalized values, fed the pair's omni (channel p) and figure-eight (p + pairs).
 host::Channels expectedOutputs(const host::Channels& inputs, const Sent& sent) {

@@ -3,8 +3,11 @@
 // middle and at the end of a block, and denormal values; and the same signals with the
 // bad samples set to 0, whose render the plug-in must reproduce bit for bit.
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace bad_samples {
@@ -75,6 +78,24 @@ inline std::vector<float> denormalNoise(std::size_t length, unsigned seed) {
     x = (state & 1u) != 0 ? magnitude : -magnitude;
   }
   return signal;
+}
+
+// Which input channel gets the bursts, with the proximity shelf on or off.
+struct BurstCase {
+  int channel;
+  bool proximity;
+};
+
+inline std::vector<BurstCase> everyChannelWithAndWithoutProximity(int channels) {
+  std::vector<BurstCase> cases;
+  for (int channel = 0; channel < channels; ++channel)
+    for (bool proximity : {false, true}) cases.push_back({channel, proximity});
+  return cases;
+}
+
+inline std::string burstCaseName(const ::testing::TestParamInfo<BurstCase>& info) {
+  return "Channel" + std::to_string(info.param.channel) +
+         (info.param.proximity ? "ProximityOn" : "ProximityOff");
 }
 
 }  // namespace bad_samples

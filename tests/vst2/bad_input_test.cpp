@@ -4,7 +4,6 @@
 #include <xmmintrin.h>
 
 #include <cmath>
-#include <string>
 
 #include "tests/processor/bad_samples.h"
 #include "vst2_fixture.h"
@@ -25,19 +24,7 @@ host::Vst2Channels renderWith(bool proximity, const host::Vst2Channels& input) {
   return plugin->render(input, kBlock);
 }
 
-struct BurstCase {
-  int channel;
-  bool proximity;
-};
-
-class Vst2NonFiniteBurst : public ::testing::TestWithParam<BurstCase> {};
-
-std::vector<BurstCase> everyChannelWithAndWithoutProximity() {
-  std::vector<BurstCase> cases;
-  for (int channel = 0; channel < kInputChannels; ++channel)
-    for (bool proximity : {false, true}) cases.push_back({channel, proximity});
-  return cases;
-}
+class Vst2NonFiniteBurst : public ::testing::TestWithParam<bad_samples::BurstCase> {};
 
 TEST_P(Vst2NonFiniteBurst, SoundsExactlyAsIfTheBadSamplesWereSilence) {
   const auto [channel, proximity] = GetParam();
@@ -53,12 +40,10 @@ TEST_P(Vst2NonFiniteBurst, SoundsExactlyAsIfTheBadSamplesWereSilence) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryInput, Vst2NonFiniteBurst,
-                         ::testing::ValuesIn(everyChannelWithAndWithoutProximity()),
-                         [](const ::testing::TestParamInfo<BurstCase>& info) {
-                           return "Channel" + std::to_string(info.param.channel) +
-                                  (info.param.proximity ? "ProximityOn" : "ProximityOff");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryInput, Vst2NonFiniteBurst,
+    ::testing::ValuesIn(bad_samples::everyChannelWithAndWithoutProximity(kInputChannels)),
+    bad_samples::burstCaseName);
 
 TEST(Vst2BadInput, TheHostsControlWordSurvivesProcessReplacing) {
   auto plugin = runningVst2();
