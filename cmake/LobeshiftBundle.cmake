@@ -7,8 +7,8 @@
 #            (a DLL) exporting GetPluginFactory, InitDll and ExitDll (VST 3) and VSTPluginMain
 # and nothing else, so two bundles loaded into one host never see each other's code. On Linux,
 # `cmake --install` copies the bundle to LOBESHIFT_VST3_INSTALL_DIR and links its module file
-# into LOBESHIFT_LXVST_INSTALL_DIR, where Linux VST 2 hosts look, unless NO_INSTALL is given
-# (test bundles). One file serves both formats; NO_VST2 makes a VST 3 module only (test
+# into each of LOBESHIFT_VST2_INSTALL_DIRS, where Linux VST 2 hosts look, unless NO_INSTALL is
+# given (test bundles). One file serves both formats; NO_VST2 makes a VST 3 module only (test
 # bundles without a VSTPluginMain).
 include_guard(GLOBAL)
 
@@ -18,8 +18,10 @@ set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
 set(LOBESHIFT_VST3_PRESET_INSTALL_DIR "$ENV{HOME}/.vst3/presets"
     CACHE PATH "Folder that `cmake --install` copies the factory presets to")
 
-set(LOBESHIFT_LXVST_INSTALL_DIR "$ENV{HOME}/.lxvst"
-    CACHE PATH "Folder that `cmake --install` links the modules into for VST 2 hosts")
+# ~/.lxvst is the Linux VST 2 hosts' own folder, ~/.vst the one that hosts sharing their
+# search path with other systems look in by convention.
+set(LOBESHIFT_VST2_INSTALL_DIRS "$ENV{HOME}/.lxvst;$ENV{HOME}/.vst"
+    CACHE STRING "Folders that `cmake --install` links the modules into for VST 2 hosts")
 
 # The bundle of each build, by variant: its name and where the build puts it.
 set(LOBESHIFT_BUNDLE_NAME_stereo LobeshiftStereo64)
@@ -69,11 +71,13 @@ function(lobeshift_bundle target bundle_name)
       "${LOBESHIFT_VST3_INSTALL_DIR}/${bundle_name}.vst3/Contents/x86_64-linux/${bundle_name}.so")
     install(TARGETS ${target}
       LIBRARY DESTINATION "${LOBESHIFT_VST3_INSTALL_DIR}/${bundle_name}.vst3/Contents/x86_64-linux")
-    install(CODE "
-      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}\")
-      file(CREATE_LINK \"${installed_module}\"
-        \"\$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\" SYMBOLIC)
-      message(STATUS \"Linking: \$ENV{DESTDIR}${LOBESHIFT_LXVST_INSTALL_DIR}/${bundle_name}.so\")")
+    foreach(vst2_dir ${LOBESHIFT_VST2_INSTALL_DIRS})
+      install(CODE "
+        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}${vst2_dir}\")
+        file(CREATE_LINK \"${installed_module}\"
+          \"\$ENV{DESTDIR}${vst2_dir}/${bundle_name}.so\" SYMBOLIC)
+        message(STATUS \"Linking: \$ENV{DESTDIR}${vst2_dir}/${bundle_name}.so\")")
+    endforeach()
   endif()
 endfunction()
 
