@@ -10,6 +10,12 @@
 # into each of LOBESHIFT_VST2_INSTALL_DIRS, where Linux VST 2 hosts look, unless NO_INSTALL is
 # given (test bundles). One file serves both formats; NO_VST2 makes a VST 3 module only (test
 # bundles without a VSTPluginMain).
+#
+# The bundles also install as the component "package", which only an explicit
+# `cmake --install <build dir> --component package --prefix <prefix>` installs, in the layout
+# scripts/package makes its artifacts from: on Linux the system's, lib/vst3/<bundle name>.vst3
+# for VST 3 hosts and a relative link lib/lxvst/<bundle name>.so to its module for VST 2 hosts;
+# on Windows VST3/<bundle name>.vst3, as in Common Files\VST3.
 include_guard(GLOBAL)
 
 set(LOBESHIFT_VST3_INSTALL_DIR "$ENV{HOME}/.vst3"
@@ -78,6 +84,17 @@ function(lobeshift_bundle target bundle_name)
           \"\$ENV{DESTDIR}${vst2_dir}/${bundle_name}.so\" SYMBOLIC)
         message(STATUS \"Linking: \$ENV{DESTDIR}${vst2_dir}/${bundle_name}.so\")")
     endforeach()
+
+    set(module_in_package "${bundle_name}.vst3/Contents/x86_64-linux")
+    install(TARGETS ${target} LIBRARY DESTINATION "lib/vst3/${module_in_package}"
+      COMPONENT package EXCLUDE_FROM_ALL)
+    install(CODE "
+      set(lxvst \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/lxvst\")
+      file(MAKE_DIRECTORY \"\${lxvst}\")
+      file(CREATE_LINK \"../vst3/${module_in_package}/${bundle_name}.so\"
+        \"\${lxvst}/${bundle_name}.so\" SYMBOLIC)
+      message(STATUS \"Linking: \${lxvst}/${bundle_name}.so\")"
+      COMPONENT package EXCLUDE_FROM_ALL)
   endif()
 endfunction()
 
@@ -101,4 +118,9 @@ function(lobeshift_windows_bundle target bundle_name)
     "LINKER:--undefined=DllMain"
     # A release module carries no symbol table or debug sections (the libraries' own).
     "$<$<CONFIG:Release>:LINKER:--strip-all>")
+  if(NOT ARG_NO_INSTALL)
+    install(TARGETS ${target}
+      LIBRARY DESTINATION "VST3/${bundle_name}.vst3/Contents/x86_64-win"
+      COMPONENT package EXCLUDE_FROM_ALL)
+  endif()
 endfunction()

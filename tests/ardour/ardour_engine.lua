@@ -6,11 +6,15 @@ plugin_type = plugin_format == "LXVST" and ARDOUR.PluginType.LXVST or ARDOUR.Plu
 -- conversions) and a VST 2 plug-in's normalized: the lowest gain, -6 dB, is either.
 lowest_gain = plugin_format == "LXVST" and 0.0 or -6.0
 
-function start_engine()
+-- With default_folders, Ardour keeps its own plug-in folders (the system's, where packages
+-- install); without, it looks in the scratch home's ~/.vst3 and ~/.lxvst only.
+function start_engine(default_folders)
   ARDOUR.config():set_hide_dummy_backend(false)
   -- Ardour indexes the plug-ins of these folders when the engine starts.
-  ARDOUR.config():set_plugin_path_vst3(os.getenv("HOME") .. "/.vst3")
-  ARDOUR.config():set_plugin_path_lxvst(os.getenv("HOME") .. "/.lxvst")
+  if not default_folders then
+    ARDOUR.config():set_plugin_path_vst3(os.getenv("HOME") .. "/.vst3")
+    ARDOUR.config():set_plugin_path_lxvst(os.getenv("HOME") .. "/.lxvst")
+  end
   local backend = AudioEngine:set_backend("None (Dummy)", "", "")
   backend:set_device_name("Sine Wave")
   backend:set_sample_rate(48000)

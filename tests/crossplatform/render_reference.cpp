@@ -1,8 +1,9 @@
-// render_reference_<build> OUT.f32: runs a fixed, deterministic session through the bundle
-// of this build (the one the same build folder made) with our host and writes every output
-// sample as raw float32 (little-endian, channel after channel). The same program built for
-// Linux and for Windows must write the same bytes: the two systems' builds of one source
-// process alike.
+// render_reference_<build> OUT.f32 [BUNDLE]: runs a fixed, deterministic session through the
+// bundle of this build (the one the same build folder made, or the installed one named) with
+// our host and writes every output sample as raw float32 (little-endian, channel after
+// channel). The same program built for Linux and for Windows must write the same bytes: the
+// two systems' builds of one source process alike, and so do a build's bundles and the ones
+// its packages install.
 //
 // render_reference_<build> --compare LINUX.f32 WINDOWS.f32: says whether two such files are
 // equal and, where they are not, by how much and where they differ; exits 1 when they differ.
@@ -99,8 +100,8 @@ int fail(const std::string& message) {
   return 2;
 }
 
-int render(const char* out) {
-  auto module = host::Module::load(LOBESHIFT_BUNDLE);
+int render(const char* out, const char* bundle) {
+  auto module = host::Module::load(bundle);
   if (!module) return fail(module.error());
   auto created = host::PluginInstance::create(*module);
   if (!created) return fail(created.error());
@@ -205,9 +206,9 @@ int compare(const char* firstPath, const char* secondPath) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--compare") == 0) return compare(argv[2], argv[3]);
-  if (argc == 2) return render(argv[1]);
+  if (argc == 2 || argc == 3) return render(argv[1], argc == 3 ? argv[2] : LOBESHIFT_BUNDLE);
   std::fprintf(stderr,
-               "usage: render_reference OUT.f32\n"
+               "usage: render_reference OUT.f32 [BUNDLE]\n"
                "       render_reference --compare FIRST.f32 SECOND.f32\n");
   return 2;
 }
