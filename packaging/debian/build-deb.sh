@@ -27,6 +27,8 @@ rm -rf "$work"
 mkdir -p "$work/debian"
 cp "$here/control" "$here/changelog" "$work/debian/"
 DESTDIR=$stage cmake --install "$build_dir" --component package --prefix /usr >/dev/null
+[[ -n $(find "$stage/usr/share/vst3/presets" -name '*.vstpreset') ]] ||
+  { echo "build-deb: the build laid out no factory presets" >&2; exit 1; }
 
 doc=$stage/usr/share/doc/lobeshift
 install -D -m 644 "$repo/README.md" "$doc/README.md"

@@ -19,7 +19,10 @@ install -m 644 "$repo/README.md" "$stage/README.md"
 # Windows has no common licence folder: the GNU GPL's text goes along.
 cat "$here/../debian/copyright" "$here/third-party.txt" >"$stage/COPYRIGHT.txt"
 install -m 644 /usr/share/common-licenses/GPL-3 "$stage/GPL-3.txt"
-[[ -d $stage/VST3 ]] || { echo "build-installer: the Windows build laid out no VST3 folder" >&2; exit 1; }
+for folder in VST3 "VST3 Presets/$vendor"; do
+  [[ -d $stage/$folder ]] ||
+    { echo "build-installer: the Windows build laid out no $folder folder" >&2; exit 1; }
+done
 
 # The zip, for users who copy by hand, with the same dates whoever makes it.
 find "$stage" -exec touch -d "@$(dpkg-parsechangelog -l "$here/../debian/changelog" -S Timestamp)" {} +
@@ -55,7 +58,7 @@ files=$work/files.nsh
   # The plug-ins' own folders, deepest first; the shared ones above them are the script's.
   while IFS= read -r -d '' folder; do
     echo "  RMDir \"$(nsis_folder "$folder")\""
-  done < <(find "$stage/VST3" -mindepth 1 -type d -print0 | sort -rz)
+  done < <(find "$stage/VST3" "$stage/VST3 Presets/$vendor" -mindepth 1 -type d -print0 | sort -rz)
   echo '!macroend'
 } >"$files"
 

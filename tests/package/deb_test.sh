@@ -52,6 +52,11 @@ for bundle in LobeshiftStereo64 Lobeshift64; do
   [[ $(readlink -f "/usr/lib/lxvst/$bundle.so") == "$module" ]] ||
     fail "/usr/lib/lxvst/$bundle.so does not lead to $module"
 done
+for name in "Lobeshift Stereo" Lobeshift; do
+  presets=$(find "/usr/share/vst3/presets/Tolvane/$name" -name '*.vstpreset' 2>/dev/null | wc -l)
+  [[ $presets -gt 0 ]] || fail "no factory presets in /usr/share/vst3/presets/Tolvane/$name"
+  echo "$name: $presets factory presets in /usr/share/vst3/presets/Tolvane/$name"
+done
 [[ -f /usr/share/man/man1/lobeshift-render.1.gz ]] || fail "no man page"
 for doc in README.md changelog.gz copyright; do
   [[ -f /usr/share/doc/lobeshift/$doc ]] || fail "no /usr/share/doc/lobeshift/$doc"
@@ -59,6 +64,7 @@ done
 
 echo "== Ardour, with its default plug-in folders, in a home of its own"
 export HOME=$scratch/home XDG_CACHE_HOME=$scratch/home/.cache XDG_CONFIG_HOME=$scratch/home/.config
+export LOBESHIFT_SESSION_DIR=$scratch/session
 mkdir -p "$HOME"
 # Ardour's GUI runs its scanners on the modules it finds in its folders; headless Ardour reads
 # what they recorded.
@@ -69,7 +75,7 @@ for plugin in /usr/lib/lxvst/LobeshiftStereo64.so /usr/lib/lxvst/Lobeshift64.so;
   LD_LIBRARY_PATH=$ardour_lib "$ardour_lib/ardour-vst-scanner" --quiet "$plugin" | grep -v '^Processor: ' || true
 done
 timeout 120 ardour7-lua "$here/installed_in_ardour.lua" 2>&1 | grep -v '^Processor: ' | tee "$scratch/ardour.log"
-grep -q '^PASS' "$scratch/ardour.log" || fail "Ardour did not find both plug-ins in its default folders"
+grep -q '^PASS' "$scratch/ardour.log" || fail "Ardour did not find both plug-ins and their presets in its default folders"
 
 echo "== the installed bundles render the reference session as the build's do"
 for variant in stereo mono; do

@@ -72,8 +72,11 @@ run "$setup" /S
 for bundle in LobeshiftStereo64 Lobeshift64; do
   [[ -f $vst3/$bundle.vst3/Contents/x86_64-win/$bundle.vst3 ]] || fail "$bundle.vst3 is not in Common Files\\VST3"
 done
-preset_count=$(find "$presets/Tolvane" -name '*.vstpreset' 2>/dev/null | wc -l)
-echo "presets in ProgramData\\VST3 Presets\\Tolvane: $preset_count"
+for name in "Lobeshift Stereo" Lobeshift; do
+  count=$(find "$presets/Tolvane/$name" -name '*.vstpreset' 2>/dev/null | wc -l)
+  [[ $count -gt 0 ]] || fail "no factory presets in ProgramData\\VST3 Presets\\Tolvane\\$name"
+  echo "$name: $count factory presets in ProgramData\\VST3 Presets\\Tolvane\\$name"
+done
 [[ $(registered DisplayVersion) == "$version" ]] || fail "the uninstaller is not registered with version $version"
 for value in DisplayName Publisher EstimatedSize UninstallString; do
   [[ -n $(registered "$value") ]] || fail "the registration lacks $value"
