@@ -11,7 +11,8 @@
 namespace platform {
 
 std::filesystem::path userConfigRoot() {
-  // The base directory specification ignores a relative XDG_CONFIG_HOME.
+  // XDG_CONFIG_HOME counts only as an absolute path; a relative one is ignored, as the XDG
+  // base directory rules say.
   const char* config = std::getenv("XDG_CONFIG_HOME");
   if (config != nullptr && config[0] == '/') return config;
   const char* home = std::getenv("HOME");
