@@ -27,6 +27,38 @@ function output_peaks(track)
   return meter:meter_level(0, ARDOUR.MeterType.MeterPeak), meter:meter_level(1, ARDOUR.MeterType.MeterPeak)
 end
 
+-- The output peaks of every track, read every 0.2 s until they pass `check`: a loaded
+-- machine may take seconds to connect the inputs, fill the plug-ins' latency (0.17 s)
+-- and apply parameters, so no fixed wait is trusted. A reading counts from 0.6 s on; with
+-- `steady`, only one that agrees within 0.1 dB with the one before (a reference level).
+-- The dummy backend's sines differ per input and per run, so a mix of two can beat: its
+-- peak dips now and then, and `audible` asks for one loud reading, not every one. Gives
+-- up after 15 s and returns the last reading for the caller's assertions to judge.
+function output_peaks_when(tracks, check, steady)
+  local previous = nil
+  for attempt = 1, 75 do
+    ARDOUR.LuaAPI.usleep(200000)
+    local reading = {}
+    for i, track in ipairs(tracks) do reading[i] = { output_peaks(track) } end
+    local agrees = previous ~= nil
+    for i = 1, #reading do
+      for channel = 1, 2 do
+        agrees = agrees and math.abs(reading[i][channel] - previous[i][channel]) < 0.1
+      end
+    end
+    if attempt >= 3 and (agrees or not steady) and check(reading) then return reading end
+    previous = reading
+  end
+  return previous
+end
+
+function audible(reading)
+  for _, peaks in ipairs(reading) do
+    if not (peaks[1] > -30 and peaks[2] > -30) then return false end
+  end
+  return true
+end
+
 -- The two builds: class name, microphone pairs, input channels (the omni channel of
 -- each pair first, then the figure-eight channels), the omni gain parameters.
 variants = {

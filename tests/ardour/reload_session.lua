@@ -4,7 +4,9 @@
 dofile(debug.getinfo(1, "S").source:sub(2):match("(.*/)") .. "ardour_engine.lua")
 start_engine()
 assert(load_session(session_dir, "lobeshift"), "the session did not load")
-ARDOUR.LuaAPI.usleep(1500000)
+local tracks = {}
+for track in Session:get_tracks():iter() do tracks[#tracks + 1] = track end
+output_peaks_when(tracks, audible)
 
 local reloaded = 0
 for track in Session:get_tracks():iter() do
