@@ -15,6 +15,7 @@
 
 #include "toolkit/bitmap_resolutions.h"
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/png_file.h"
 #include "tools/artwork/preview.h"
 
 namespace {
@@ -27,7 +28,8 @@ int usage() {
   return 2;
 }
 
-bool writePiece(const artwork::Piece& piece, double resolution, const std::string& path) {
+bool writePiece(const artwork::Piece& piece, double resolution, artwork::PngEncoding encoding,
+                const std::string& path) {
   artwork::Canvas canvas(piece.width, piece.height, resolution);
   if (!canvas.ok()) {
     std::fprintf(stderr, "artwork-gen: cannot create a %d x %d surface for %s\n", piece.width,
@@ -35,10 +37,9 @@ bool writePiece(const artwork::Piece& piece, double resolution, const std::strin
     return false;
   }
   piece.draw(canvas);
-  const cairo_status_t status = cairo_surface_write_to_png(canvas.surface(), path.c_str());
-  if (status != CAIRO_STATUS_SUCCESS) {
-    std::fprintf(stderr, "artwork-gen: cannot write %s: %s\n", path.c_str(),
-                 cairo_status_to_string(status));
+  std::string error;
+  if (!artwork::writePng(canvas.surface(), encoding, path, error)) {
+    std::fprintf(stderr, "artwork-gen: cannot write %s: %s\n", path.c_str(), error.c_str());
     return false;
   }
   return true;
@@ -46,8 +47,8 @@ bool writePiece(const artwork::Piece& piece, double resolution, const std::strin
 
 bool writeAll(const std::string& folder) {
   for (const artwork::Piece& piece : artwork::pieces()) {
-    if (!writePiece(piece, 1.0, folder + "/" + piece.name) ||
-        !writePiece(piece, VSTGUI::kDoubleResolution,
+    if (!writePiece(piece, 1.0, artwork::PngEncoding::Cairo, folder + "/" + piece.name) ||
+        !writePiece(piece, VSTGUI::kDoubleResolution, artwork::PngEncoding::Unfiltered,
                     folder + "/" + VSTGUI::doubleResolutionName(piece.name)))
       return false;
   }
