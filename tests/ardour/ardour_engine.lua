@@ -52,6 +52,24 @@ function output_peaks_when(tracks, check, steady)
   return previous
 end
 
+-- The processor's parameters `expected` names (id -> value), as Ardour reads them back,
+-- once they all match (within 1e-3, relative above 1) or after 5 s: a host may apply a
+-- preset's values asynchronously. Returns the values and whether they all matched.
+function parameters_when_set(processor, expected)
+  local read = {}
+  local all_set = false
+  for _ = 1, 25 do
+    all_set = true
+    for id, value in pairs(expected) do
+      read[id] = ARDOUR.LuaAPI.get_processor_param(processor, id)
+      all_set = all_set and math.abs(read[id] - value) < 1e-3 * math.max(1, math.abs(value))
+    end
+    if all_set then break end
+    ARDOUR.LuaAPI.usleep(200000)
+  end
+  return read, all_set
+end
+
 function audible(reading)
   for _, peaks in ipairs(reading) do
     if not (peaks[1] > -30 and peaks[2] > -30) then return false end

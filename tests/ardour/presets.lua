@@ -29,22 +29,10 @@ for _, v in ipairs(variants) do
   local preset = plugin:preset_by_label("Close Vocal")
   assert(preset, "no preset \"Close Vocal\"")
   assert(plugin:load_preset(preset), "Ardour could not load \"Close Vocal\"")
-  -- Ardour may apply the preset's values asynchronously: read them back until they
-  -- match, for at most 5 s, then judge the last reading.
-  local read = {}
-  local function matches(id) return math.abs(read[id] - close_vocal[id]) < 1e-3 * math.max(1, math.abs(close_vocal[id])) end
-  for _ = 1, 25 do
-    ARDOUR.LuaAPI.usleep(200000)
-    local all_set = true
-    for id in pairs(close_vocal) do
-      read[id] = ARDOUR.LuaAPI.get_processor_param(processor, id)
-      all_set = all_set and matches(id)
-    end
-    if all_set then break end
-  end
+  local read, all_set = parameters_when_set(processor, close_vocal)
   for id in pairs(close_vocal) do
     print(string.format("%-17s Close Vocal: parameter %d reads %.4f", v.name, id, read[id]))
-    assert(matches(id), "parameter " .. id .. " not set by the preset")
   end
+  assert(all_set, "the preset did not set every parameter")
 end
 close_session()
