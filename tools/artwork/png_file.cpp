@@ -69,7 +69,8 @@ bool writePng(cairo_surface_t* surface, PngEncoding encoding, const std::string&
     return status == CAIRO_STATUS_SUCCESS;
   }
   std::string cairoPng;
-  const cairo_status_t status = cairo_surface_write_to_png_stream(surface, appendToString, &cairoPng);
+  const cairo_status_t status =
+      cairo_surface_write_to_png_stream(surface, appendToString, &cairoPng);
   if (status != CAIRO_STATUS_SUCCESS) {
     error = cairo_status_to_string(status);
     return false;
