@@ -4,6 +4,7 @@
 // the same values at 100 % and 200 %, the zoom list by clicks, and factors that are none.
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "plots/frequency_axis.h"
@@ -25,6 +26,22 @@ struct Scaling {
   double factor;
   bool beforeAttach;  // the host sets its factor before attaching the view
 };
+
+// The mean absolute difference in grey levels between what a window shows at 200 %, each
+// 2 x 2 block averaged, and what it shows at 100 %.
+double meanDifferenceReduced(const host::Screenshot& twice, const host::Screenshot& once) {
+  auto grey = [](host::Rgb c) { return (c.red + c.green + c.blue) / 3.0; };
+  double sum = 0;
+  for (int y = 0; y < once.height; ++y)
+    for (int x = 0; x < once.width; ++x) {
+      const double reduced =
+          (grey(twice.at(2 * x, 2 * y)) + grey(twice.at(2 * x + 1, 2 * y)) +
+           grey(twice.at(2 * x, 2 * y + 1)) + grey(twice.at(2 * x + 1, 2 * y + 1))) /
+          4;
+      sum += std::abs(reduced - grey(once.at(x, y)));
+    }
+  return sum / (once.width * once.height);
+}
 
 class EditorWindowAtAFactor : public EditorWindowTest,
                               public ::testing::WithParamInterface<Scaling> {
@@ -111,6 +128,8 @@ using EditorWindowZoom = EditorWindowAtAFactor;
 
 TEST_F(EditorWindowZoom, TheZoomListPicksAZoomByClicksAndTheWindowFollows) {
   openScaled(1.0, false);
+  parkPointer();
+  const host::Screenshot once = window->capture();
   window->click(400, 30, {}, 3);  // a right-click on the title bar
   settle();
   // The list opens where the pointer is: its third entry down is 150 %, its fifth 200 %.
@@ -118,9 +137,16 @@ TEST_F(EditorWindowZoom, TheZoomListPicksAZoomByClicksAndTheWindowFollows) {
   settle();
   EXPECT_EQ(shownSize(), (std::pair<int32, int32>{1560, 760}));
   EXPECT_EQ(window->plugFrame().lastRequestedSize().getWidth(), 1560);
-  EXPECT_EQ(window->capture().width, 1560);
-
   factor = 2.0;
+  parkPointer();
+  // The whole window shows the panel drawn at 200 %, not the 100 % picture in a corner.
+  const host::Screenshot twice = window->capture();
+  ASSERT_EQ(twice.width, 1560);
+  ASSERT_EQ(twice.height, 760);
+  const double difference = meanDifferenceReduced(twice, once);
+  std::printf("the window at 200 %%, reduced, against it at 100 %%: %.3f of 255\n", difference);
+  EXPECT_LT(difference, 4.0);
+
   window->click(at(400), at(30), {}, 3);
   settle();
   window->click(at(400 + 20), at(30 + 4 + 0 * 18 + 9));  // 100 %

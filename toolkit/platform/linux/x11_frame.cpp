@@ -102,6 +102,7 @@ X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, const CRect& s
   XGetWindowAttributes(display_, window_, &attributes);
   windowSurface_ = cairo_xlib_surface_create(display_, window_, attributes.visual,
                                              buffer_.getWidth(), buffer_.getHeight());
+  cairo_surface_set_device_scale(windowSurface_, buffer_.getScale(), buffer_.getScale());
 }
 
 X11PlatformFrame::~X11PlatformFrame() {
@@ -122,6 +123,7 @@ void X11PlatformFrame::setScaleFactor(double scale) {
   const int height = buffer_.getHeight();
   XResizeWindow(display_, window_, static_cast<unsigned>(width), static_cast<unsigned>(height));
   cairo_xlib_surface_set_size(windowSurface_, width, height);
+  cairo_surface_set_device_scale(windowSurface_, buffer_.getScale(), buffer_.getScale());
   XFlush(display_);
 }
 
@@ -244,9 +246,14 @@ void X11PlatformFrame::handleEvent(XEvent& event) {
 void X11PlatformFrame::show(const std::vector<CRect>& rects) {
   if (rects.empty()) return;
   cairo_surface_flush(buffer_.getSurface());
+  // The window's surface has the buffer's device scale, so that cairo lays the buffer's
+  // pixels one to one onto the window's (a source's device scale shrinks it on a surface
+  // without one); the rectangles, in device pixels, go into those units.
+  const double scale = buffer_.getScale();
   cairo_t* cairo = cairo_create(windowSurface_);
   for (const CRect& rect : rects)
-    cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+    cairo_rectangle(cairo, rect.left / scale, rect.top / scale, rect.getWidth() / scale,
+                    rect.getHeight() / scale);
   cairo_clip(cairo);
   cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(cairo, buffer_.getSurface(), 0, 0);
