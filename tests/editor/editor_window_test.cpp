@@ -19,6 +19,7 @@
 #include "editor/editor_layout.h"
 #include "host/plugin_instance.h"
 #include "plots/frequency_axis.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "png_picture.h"
 #include "tests/editor/editor_window_fixture.h"
@@ -97,6 +98,29 @@ TEST_F(EditorWindowTest, ShowsWhatTheSnapshotToolDraws) {
   ASSERT_TRUE(plugin->setState(*state).ok());
   settle();
   EXPECT_LT(differingShare(window->capture(), snapshotOf("--state " + statePath)), 0.002);
+}
+
+// Above 100 % too, pixel for pixel, with a factor that puts the panel's edges between
+// device pixels and a whole one.
+TEST_F(EditorWindowTest, ShowsWhatTheSnapshotToolDrawsAtTheEditorsFactor) {
+  for (const double scale : {1.25, 2.0}) {
+    SCOPED_TRACE(scale);
+    factor = scale;
+    IPlugView* view = plugin->createView(ViewType::kEditor);
+    ASSERT_NE(view, nullptr);
+    FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+    ASSERT_TRUE(scaling);
+    EXPECT_EQ(scaling->setContentScaleFactor(static_cast<float>(scale)), kResultTrue);
+    const auto attached = window->attach(view);
+    view->release();
+    ASSERT_TRUE(attached.ok()) << attached.error();
+    parkPointer();
+    const host::Screenshot shown = window->capture();
+    EXPECT_EQ(shown.width, at(780));
+    EXPECT_EQ(shown.height, at(380));
+    EXPECT_LT(differingShare(shown, snapshotOf("--scale " + std::to_string(scale))), 0.002);
+    ASSERT_TRUE(window->remove().ok());
+  }
 }
 
 TEST_F(EditorWindowTest, DraggingTheMidHandleSendsItsFrequencyAndType) {
