@@ -33,9 +33,13 @@ const char* bundleNameForChannels(int channels) {
 
 std::vector<std::string> bundleSearchFolders() {
   std::vector<std::string> folders;
-  // The tool is built into <build>/tools/render/; the bundles into <build>/bundles/.
-  if (const fs::path tool = toolFolder(); !tool.empty())
-    folders.push_back((tool.parent_path().parent_path() / "bundles").lexically_normal().string());
+  // The tool is built into <build>/tools/render/; the bundles into <build>/bundles/. An
+  // installed tool (/usr/bin) has no build tree around it, and no such folder is named.
+  if (const fs::path tool = toolFolder(); !tool.empty()) {
+    const fs::path buildBundles = (tool.parent_path().parent_path() / "bundles").lexically_normal();
+    std::error_code error;
+    if (fs::is_directory(buildBundles, error)) folders.push_back(buildBundles.string());
+  }
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
     folders.push_back((fs::path(home) / ".vst3").string());
   folders.emplace_back("/usr/local/lib/vst3");
