@@ -29,7 +29,7 @@ end
 
 -- The output peaks of every track, read every 0.2 s until they pass `check`: a loaded
 -- machine may take seconds to connect the inputs, fill the plug-ins' latency (0.17 s)
--- and apply parameters, so no fixed wait is trusted. A reading counts from 0.6 s on; with
+-- and apply parameters, so no fixed wait is trusted. A reading counts from 1 s on; with
 -- `steady`, only one that agrees within 0.1 dB with the one before (a reference level).
 -- The dummy backend's sines differ per input and per run, so a mix of two can beat: its
 -- peak dips now and then, and `audible` asks for one loud reading, not every one. Gives
@@ -46,7 +46,7 @@ function output_peaks_when(tracks, check, steady)
         agrees = agrees and math.abs(reading[i][channel] - previous[i][channel]) < 0.1
       end
     end
-    if attempt >= 3 and (agrees or not steady) and check(reading) then return reading end
+    if attempt >= 5 and (agrees or not steady) and check(reading) then return reading end
     previous = reading
   end
   return previous
