@@ -29,34 +29,36 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
 }
 
 // Re-encodes cairo's PNG stream into `file` with no row filters. libpng reports errors by
-// long-jumping back here, so this function holds no objects with destructors.
+// long-jumping back to a setjmp, so this function holds no objects with destructors, and
+// each setjmp stands alone in its condition, the only places the language allows it.
 bool reencodeUnfiltered(const std::string& cairoPng, std::FILE* file) {
   png_structp reader = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop readInfo = reader ? png_create_info_struct(reader) : nullptr;
   png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop writeInfo = writer ? png_create_info_struct(writer) : nullptr;
-  bool written = false;
-  if (readInfo && writeInfo && setjmp(png_jmpbuf(reader)) == 0 && setjmp(png_jmpbuf(writer)) == 0) {
-    MemoryReader source{&cairoPng, 0};
-    png_set_read_fn(reader, &source, readFromMemory);
-    png_read_png(reader, readInfo, PNG_TRANSFORM_IDENTITY, nullptr);
-    png_uint_32 width = 0, height = 0;
-    int depth = 0, colourType = 0, interlace = 0, compression = 0, filter = 0;
-    png_get_IHDR(reader, readInfo, &width, &height, &depth, &colourType, &interlace, &compression,
-                 &filter);
-    png_init_io(writer, file);
-    png_set_IHDR(writer, writeInfo, width, height, depth, colourType, interlace, compression,
-                 filter);
-    png_set_filter(writer, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(writer, 9);
-    png_write_info(writer, writeInfo);
-    png_write_image(writer, png_get_rows(reader, readInfo));
-    png_write_end(writer, writeInfo);
-    written = true;
-  }
-  png_destroy_write_struct(&writer, &writeInfo);
-  png_destroy_read_struct(&reader, &readInfo, nullptr);
-  return written;
+  auto finish = [&](bool written) {
+    png_destroy_write_struct(&writer, &writeInfo);
+    png_destroy_read_struct(&reader, &readInfo, nullptr);
+    return written;
+  };
+  if (!readInfo || !writeInfo) return finish(false);
+  if (setjmp(png_jmpbuf(reader)) != 0) return finish(false);
+  if (setjmp(png_jmpbuf(writer)) != 0) return finish(false);
+  MemoryReader source{&cairoPng, 0};
+  png_set_read_fn(reader, &source, readFromMemory);
+  png_read_png(reader, readInfo, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_uint_32 width = 0, height = 0;
+  int depth = 0, colourType = 0, interlace = 0, compression = 0, filter = 0;
+  png_get_IHDR(reader, readInfo, &width, &height, &depth, &colourType, &interlace, &compression,
+               &filter);
+  png_init_io(writer, file);
+  png_set_IHDR(writer, writeInfo, width, height, depth, colourType, interlace, compression, filter);
+  png_set_filter(writer, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_level(writer, 9);
+  png_write_info(writer, writeInfo);
+  png_write_image(writer, png_get_rows(reader, readInfo));
+  png_write_end(writer, writeInfo);
+  return finish(true);
 }
 
 }  // namespace
